@@ -47,7 +47,7 @@ bench: deps
 	cmake -S . -B $(BUILD)/win-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSCRIVEX_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	cmake --build $(BUILD)/win-bench
-	scripts/bench $(BUILD)
+	$(MAKE) win && scripts/bench $(CURDIR)/$(BUILD)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
