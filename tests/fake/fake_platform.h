@@ -105,6 +105,7 @@ class FakePlatform : public platform::Platform {
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
+    void DoEvents() override {}
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
 
     // Test side.
