@@ -28,6 +28,12 @@ inline constexpr int DefaultButton3 = 512;
 inline constexpr int SystemModal = 4096;
 } // namespace mb
 
+// The user's separators for numbers.
+struct NumberFormat {
+    std::string decimal = ".";
+    std::string thousands = ",";
+};
+
 enum class Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 class Platform {
@@ -48,6 +54,9 @@ class Platform {
     virtual std::string SpecialFolder(int folder) = 0;
     // The arguments the program was started with, without its own path.
     virtual std::string CommandLine() = 0;
+    virtual NumberFormat Numbers() = 0;
+    // Lets the window events that are waiting run, then comes back.
+    virtual void DoEvents() = 0;
     // Ends the program at once: no further events, no questions.
     [[noreturn]] virtual void EndProgram() = 0;
 };
