@@ -83,6 +83,16 @@ std::string Win32Platform::SpecialFolder(int folder) {
 
 std::string Win32Platform::CommandLine() { return ArgumentsOf(GetCommandLineA()); }
 
+NumberFormat Win32Platform::Numbers() {
+    NumberFormat format;
+    char text[16] = "";
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text) > 1)
+        format.decimal = text;
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, sizeof text) > 0)
+        format.thousands = text;
+    return format;
+}
+
 void Win32Platform::EndProgram() { ExitProcess(0); }
 
 bool Win32Platform::PreTranslate(MSG& msg) {

@@ -32,13 +32,14 @@ class Win32Platform : public Platform {
     FileSystem& Files() override { return files_; }
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override;
+    NumberFormat Numbers() override;
+    // Handles the messages waiting now, then returns.
+    void DoEvents() override;
     [[noreturn]] void EndProgram() override;
 
     // Runs the message loop until the frame is gone; returns the program's exit code. Shows
     // the frame first if the program has not.
     int Run();
-    // Handles the messages waiting now, then returns.
-    void DoEvents();
     // What the loop does to a message before dispatching it: shortcuts of the menu bar on
     // show, key preview, dialog keys in tool windows. True when the message is used up.
     static bool PreTranslate(MSG& msg);
