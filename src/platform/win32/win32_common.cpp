@@ -51,6 +51,26 @@ HICON AppIcon(bool small) {
     return static_cast<HICON>(icon);
 }
 
+namespace {
+ATOM formClasses[3] = {};
+}
+
+void NoteFormClass(ATOM atom) {
+    for (ATOM& slot : formClasses)
+        if (!slot || slot == atom) {
+            slot = atom;
+            return;
+        }
+}
+
+bool IsFormWindow(HWND hwnd) {
+    if (!hwnd) return false;
+    auto atom = static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM));
+    for (ATOM slot : formClasses)
+        if (slot && slot == atom) return true;
+    return false;
+}
+
 std::string WindowText(HWND hwnd) {
     if (!hwnd) return {};
     int length = GetWindowTextLengthA(hwnd);

@@ -34,7 +34,10 @@ template <class Handler, class... Args> void Fire(const Handler& handler, Args&&
     copy(std::forward<Args>(args)...);
 }
 
-// The window classes of the forms, each registered when its first window is made.
+// The window classes of the forms, each registered when its first window is made; a form
+// window carries its form in GWLP_USERDATA.
+void NoteFormClass(ATOM atom);
+bool IsFormWindow(HWND hwnd);
 inline constexpr const char* kFrameClass = "ScrivexFrame";
 inline constexpr const char* kChildClass = "ScrivexDocument";
 inline constexpr const char* kToolClass = "ScrivexTool";

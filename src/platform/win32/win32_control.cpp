@@ -1,7 +1,6 @@
 // Creation, subclassing and geometry common to every control wrapper.
 #include "platform/win32/win32_control.h"
 
-
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form.h"
@@ -9,8 +8,12 @@
 
 namespace platform::win32 {
 
-Win32ControlCore::~Win32ControlCore() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, 0);
+Win32ControlCore::~Win32ControlCore() { Unsubclass(); }
+
+void Win32ControlCore::Unsubclass() {
+    if (!hwnd_ || !systemProc_) return;
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
 }
 
 HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className,
@@ -27,21 +30,24 @@ HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className,
                             GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return nullptr;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     if (!def.tooltip.empty()) form_.Tooltips().AddWindow(hwnd_, def.tooltip);
     return hwnd_;
 }
 
 LRESULT Win32ControlCore::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, msg, wParam, lParam);
+    return CallWindowProcA(systemProc_, hwnd_, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32ControlCore::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                                UINT_PTR, DWORD_PTR self) {
-    auto* control = reinterpret_cast<Win32ControlCore*>(self);
+LRESULT CALLBACK Win32ControlCore::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Win32ControlCore*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+        WNDPROC systemProc = control->systemProc_;
+        control->Unsubclass();
+        LRESULT result = CallWindowProcA(systemProc, hwnd, msg, wParam, lParam);
         control->OnDestroyed();
         return result;
     }

@@ -57,9 +57,13 @@ class Win32ControlCore {
     bool mouseDown_ = false;
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    // Classic subclassing with the object in GWLP_USERDATA: window properties and the common
+    // controls' subclass chain cost a round trip per message under Wine.
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void Unsubclass();
+
+    WNDPROC systemProc_ = nullptr;
 };
 
 // platform::Control's common members on top of the Win32 side.

@@ -13,10 +13,6 @@
 
 namespace platform::win32 {
 
-namespace {
-constexpr const char* kFormProperty = "ScrivexForm";
-}
-
 thread_local Win32FormCore* Win32FormCore::creating_ = nullptr;
 
 Win32FormCore::Win32FormCore(const FormDef& def) : def_(def), caption_(CString(def.caption)) {}
@@ -27,7 +23,7 @@ Win32FormCore::~Win32FormCore() {
 }
 
 Win32FormCore* Win32FormCore::FromHwnd(HWND hwnd) {
-    return hwnd ? static_cast<Win32FormCore*>(GetPropA(hwnd, kFormProperty)) : nullptr;
+    return IsFormWindow(hwnd) ? FromOwnWindow(hwnd) : nullptr;
 }
 
 Win32FormCore* Win32FormCore::Owning(HWND hwnd) {
@@ -39,13 +35,13 @@ Win32FormCore* Win32FormCore::Owning(HWND hwnd) {
 void Win32FormCore::Attach(HWND hwnd) {
     if (!creating_ || creating_->hwnd_) return;
     creating_->hwnd_ = hwnd;
-    SetPropA(hwnd, kFormProperty, creating_);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating_));
 }
 
 void Win32FormCore::DestroySilently() {
     HWND hwnd = hwnd_;
     if (!hwnd) return;
-    RemovePropA(hwnd, kFormProperty);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     if (def_.kind == FormKind::MdiChild)
         SendMessageA(GetParent(hwnd), WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
@@ -259,7 +255,7 @@ void Win32FormCore::OnClose() { Events().Close(UnloadMode::ControlMenu); }
 LRESULT Win32FormCore::OnQueryEndSession() { return TRUE; }
 
 void Win32FormCore::OnNcDestroy() {
-    if (hwnd_) RemovePropA(hwnd_, kFormProperty);
+    if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     tooltips_.reset();
     OnWindowGone();

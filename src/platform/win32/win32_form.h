@@ -25,6 +25,10 @@ class Win32FormCore {
     Win32FormCore& operator=(const Win32FormCore&) = delete;
 
     static Win32FormCore* FromHwnd(HWND hwnd);
+    // The form of a window known to be of a form class (the window procedures).
+    static Win32FormCore* FromOwnWindow(HWND hwnd) {
+        return reinterpret_cast<Win32FormCore*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
     // The form whose window is `hwnd` or holds it.
     static Win32FormCore* Owning(HWND hwnd);
 

@@ -15,7 +15,7 @@ Win32MdiFrame* current = nullptr;
 
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromHwnd(hwnd))
+    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
         return form->HandleMessage(msg, wParam, lParam);
     return DefFrameProcA(hwnd, nullptr, msg, wParam, lParam);
 }
@@ -31,7 +31,9 @@ void RegisterFrameClass() {
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
         wc.lpszClassName = kFrameClass;
-        return RegisterClassExA(&wc) != 0;
+        ATOM atom = RegisterClassExA(&wc);
+        NoteFormClass(atom);
+        return atom != 0;
     }();
     (void)registered;
 }

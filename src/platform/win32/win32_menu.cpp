@@ -35,7 +35,10 @@ void Win32Menu::Build(int item, HMENU into) {
         return;
     }
     std::string caption = it.def.caption;
-    if (!it.def.shortcut.Empty()) caption += "\t" + it.def.shortcut.Text();
+    if (!it.def.shortcut.Empty()) {
+        caption += '\t';
+        caption += it.def.shortcut.Text();
+    }
     if (it.children.empty()) {
         AppendMenuA(into, MF_STRING | StateFlags(item), kMenuCommandBase + item, caption.c_str());
         return;

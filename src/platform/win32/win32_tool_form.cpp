@@ -9,7 +9,7 @@ namespace {
 
 LRESULT CALLBACK ToolProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromHwnd(hwnd))
+    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
         return form->HandleMessage(msg, wParam, lParam);
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -25,7 +25,9 @@ void RegisterToolClass() {
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kToolClass;
-        return RegisterClassExA(&wc) != 0;
+        ATOM atom = RegisterClassExA(&wc);
+        NoteFormClass(atom);
+        return atom != 0;
     }();
     (void)registered;
 }
