@@ -11,6 +11,8 @@
 #include "app/texts.h"
 #include "files/open_file.h"
 #include "files/status_bar.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
 
 namespace app {
 
@@ -198,9 +200,14 @@ void Document::mnuFilePrintProperties_Click(int) {}
 void Document::mnuFilePrint_Click(int) {}
 void Document::mnuFilePrintAll_Click(int) {}
 
-// ---- Edit: the editing commands come with their own procedures ----
-void Document::mnuEditUndo_Click(int) {}
-void Document::mnuEditDelete_Click(int) {}
+// ---- Edit ----
+// Undo and Delete are the edit control's own; the Del shortcut must not take the key away
+// from the control without doing its work.
+void Document::mnuEditUndo_Click(int) { Text1().SendMessage(platform::msg::WM_UNDO, 0); }
+void Document::mnuEditDelete_Click(int) {
+    Text1().SendMessage(platform::msg::WM_KEYDOWN, platform::key::Delete);
+}
+// The clipboard, case and line commands come with the editing procedures.
 void Document::mnuEditCut_Click(int) {}
 void Document::mnuEditCopy_Click(int) {}
 void Document::mnuEditPaste_Click(int) {}
@@ -211,7 +218,11 @@ void Document::mnuEditCaseSentecize_Click(int) {}
 void Document::mnuEditCaseInvertCase_Click(int) {}
 void Document::mnuEditCaseCrackzCase_Click(int) {}
 void Document::mnuEditTruncateLines_Click(int) {}
-void Document::mnuEditSelectAll_Click(int) {}
+void Document::mnuEditSelectAll_Click(int) {
+    platform::TextBox& text1 = Text1();
+    text1.SetSelStart(0);
+    text1.SetSelLength(static_cast<int>(text1.Text().size()));
+}
 
 // ---- Search: find, replace and go-to come with the search procedures ----
 void Document::mnuSearchFind_Click(int) {}

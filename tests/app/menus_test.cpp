@@ -144,3 +144,17 @@ TEST_F(AppTest, NewWindowCopiesTheFramesCheckMarks) {
     EXPECT_TRUE(Active()->menu().Checked("mnuViewShowTaskbar"));
     EXPECT_FALSE(Active()->menu().Checked("mnuViewShowSystray"));
 }
+
+TEST_F(AppTest, UndoDeleteAndSelectAllActOnTheActiveText) {
+    Start();
+    auto& text1 = Text1(Active());
+    text1.Type("abc");
+    text1.SetSelStart(1);
+    EXPECT_TRUE(frame().PressShortcut(Plain(key::Delete)));
+    EXPECT_EQ(text1.Text(), "ac");
+    EXPECT_TRUE(frame().PressShortcut(platform::Alt(key::Back)));
+    EXPECT_EQ(text1.Text(), "abc");
+    EXPECT_TRUE(frame().PressShortcut(Ctrl('A')));
+    EXPECT_EQ(text1.SelStart(), 0);
+    EXPECT_EQ(text1.SelLength(), 3);
+}

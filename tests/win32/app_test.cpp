@@ -1,0 +1,126 @@
+// The program itself on real windows: start-up, new documents by shortcut, typing and the
+// caret panels, closing and the frame's own bar.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/app.h"
+#include "app/document_window.h"
+#include "app/frame_window.h"
+#include "files/status_bar.h"
+#include "harness_support.h"
+#include "platform/keys.h"
+
+using platform::key::F;
+using win32_test::HwndOf;
+using win32_test::PressKey;
+
+namespace {
+
+bool BarHas(HWND frame, const char* caption) {
+    HMENU bar = GetMenu(frame);
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        char text[64] = "";
+        GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text) == caption) return true;
+    }
+    return false;
+}
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app.Start();
+        // The test program's own command line is not a list of files to open; the frame's
+        // activation is posted, so it can still be taken off here.
+        app.frame().form().onActivate = nullptr;
+        win32_test::Platform().DoEvents();
+    }
+    HWND Frame() { return HwndOf(app.frame().form()); }
+    HWND Text1() { return HwndOf(app.ActiveDocument()->Text1()); }
+
+    app::App app{win32_test::Platform()};
+};
+
+} // namespace
+
+TEST_F(ProgramTest, StartsWithTheFrameAtTheLeftEdgeAndOneMaximisedDocument) {
+    RECT frame;
+    GetWindowRect(Frame(), &frame);
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(app.frame().form().Caption(), "Scrivex");
+    ASSERT_EQ(app.registry.Count(), 1);
+    app::Document* doc = app.ActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->form().Caption(), "Untitled");
+    EXPECT_TRUE(IsZoomed(HwndOf(doc->form())));
+    EXPECT_TRUE(BarHas(Frame(), "&Edit"));
+    EXPECT_EQ(app.frame().StatusBar1().PanelText(1), "Scrivex - Ultimate MDI Text Editor");
+    EXPECT_FALSE(app.paths.windowsFolder.empty());
+    EXPECT_EQ(app.paths.systemRoot.size(), 3u);
+}
+
+TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
+    PressKey(Text1(), F(2));
+    PressKey(Text1(), 'N', platform::shift::Ctrl);
+    ASSERT_EQ(app.registry.Count(), 3);
+    for (app::Document* doc : app.OpenDocuments()) EXPECT_FALSE(IsZoomed(HwndOf(doc->form())));
+    EXPECT_EQ(app.ActiveDocument()->form().Tag(), "3");
+
+    ASSERT_TRUE(app.registry.Window(2)->form().Close());
+    PressKey(Text1(), F(2));
+    EXPECT_EQ(app.ActiveDocument()->form().Tag(), "2");
+
+    app.registry.Window(2)->form().Close();
+    app.registry.Window(3)->form().Close();
+    win32_test::Platform().DoEvents();
+    ASSERT_EQ(app.registry.Count(), 1);
+    EXPECT_TRUE(IsZoomed(HwndOf(app.ActiveDocument()->form())));
+}
+
+TEST_F(ProgramTest, TypingMarksTheDocumentAndKeyReleaseShowsTheCaret) {
+    HWND text1 = Text1();
+    for (char c : std::string("abc")) SendMessageA(text1, WM_CHAR, c, 1);
+    SendMessageA(text1, WM_CHAR, VK_RETURN, 1);
+    SendMessageA(text1, WM_CHAR, 'd', 1);
+    SendMessageA(text1, WM_KEYUP, 'D', 0xC0000001);
+    app::Document* doc = app.ActiveDocument();
+    EXPECT_EQ(doc->Text1().Text(), "abc\r\nd");
+    EXPECT_EQ(doc->Text1().Tag(), "3");
+    EXPECT_EQ(doc->StatusBar1().PanelText(1), "Ln2 /2");
+    EXPECT_EQ(doc->StatusBar1().PanelText(2), "Col2 /1");
+    EXPECT_EQ(doc->StatusBar1().PanelText(3), "Pos6");
+}
+
+TEST_F(ProgramTest, ClosingEveryDocumentBringsBackTheFramesBar) {
+    PressKey(Text1(), F(2));
+    PressKey(Text1(), F(9), platform::shift::Shift); // Close all
+    win32_test::Platform().DoEvents();
+    EXPECT_EQ(app.registry.Count(), 0);
+    EXPECT_FALSE(BarHas(Frame(), "&Edit"));
+    EXPECT_TRUE(BarHas(Frame(), "&Tools"));
+    // Document shortcuts do nothing now; the frame's own work.
+    PressKey(Frame(), 'L', platform::shift::Ctrl);
+    PressKey(Frame(), F(2));
+    win32_test::Platform().DoEvents();
+    ASSERT_EQ(app.registry.Count(), 1);
+    EXPECT_TRUE(IsZoomed(HwndOf(app.ActiveDocument()->form())));
+    EXPECT_TRUE(BarHas(Frame(), "&Edit"));
+}
+
+TEST_F(ProgramTest, FileInfoReadsTheSizeFromDisk) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + "scrivex info test.txt";
+    std::ofstream(path, std::ios::binary) << std::string(1536, 'x');
+    app::Document* doc = app.ActiveDocument();
+    files::ShowFileInfo(app, *doc, path, "scrivex info test.txt");
+    EXPECT_EQ(doc->form().Caption(), "scrivex info test.txt");
+    EXPECT_EQ(doc->StatusBar1().PanelText(4), path);
+    EXPECT_EQ(doc->StatusBar1().PanelText(5), "1536 Bytes ");
+    std::string kilobytes = "1";
+    kilobytes += app.platform.Numbers().decimal;
+    EXPECT_EQ(doc->StatusBar1().PanelTooltip(5), kilobytes + "5 kB");
+    std::remove(path.c_str());
+}
