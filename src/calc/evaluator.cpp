@@ -11,10 +11,14 @@ namespace calc {
 
 namespace {
 
-std::string UpperCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
+// Whether item, converted to upper case, equals the upper-case name.
+bool MatchesName(const std::string& item, std::string_view name) {
+    if (item.size() != name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = item[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != name[i]) return false;
+    }
+    return true;
 }
 
 double ReadOperand(const std::string& text) {
@@ -55,19 +59,21 @@ void Apply(TokenList& list, const Operator& op, int d) {
 } // namespace
 
 std::string EvaluateGroup(TokenList& lstMathx, int lstMathCount, const ErrorReporter& reportError,
-                          [[maybe_unused]] SweepSpan span) {
+                          SweepSpan span) {
     try {
         if (lstMathCount > kMaxPosition) throw ArithmeticFault("position overflow");
         const OperatorTable& table = Operators();
         for (int level = kOperatorLevels - 1; level >= 0; --level) {
             const auto& entries = table[static_cast<size_t>(level)];
             const int n = lstMathCount;
-            for (int d = n; d >= 0; --d) {
+            const int start =
+                span == SweepSpan::WholeExpression ? n : std::min(n, lstMathx.Count() - 1);
+            for (int d = start; d >= 0; --d) {
                 // After a reduction the next slot is tried against the item that
                 // has moved into position d; the slot loop does not restart.
                 for (const Operator& op : entries) {
                     if (op.name.empty()) break;
-                    if (UpperCase(lstMathx.Item(d)) == op.name) Apply(lstMathx, op, d);
+                    if (MatchesName(lstMathx.Item(d), op.name)) Apply(lstMathx, op, d);
                 }
             }
         }

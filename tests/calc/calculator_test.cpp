@@ -344,7 +344,7 @@ TEST(Calculator, LongExpressionsUpToTheSixteenBitLimit) {
     EXPECT_EQ(outcome.result, "");
     EXPECT_EQ(outcome.errors, 1);
 
-    const std::string nested = std::string(10000, '(') + "2" + std::string(10000, ')');
+    const std::string nested = std::string(2000, '(') + "2" + std::string(2000, ')');
     outcome = Evaluate(nested);
     EXPECT_EQ(outcome.result, "2");
     EXPECT_EQ(outcome.errors, 0);
