@@ -1,0 +1,56 @@
+# Scrivex: `make run` starts the editor, `make test` runs every test. Both install what is
+# missing first (as root) and build what changed.
+BUILD   := build
+HOST    := $(BUILD)/host
+WIN     := $(BUILD)/win
+ARGS    ?=
+SHELL   := /bin/bash
+
+.PHONY: all deps host win test host-test win-test run screenshot bench format clean
+
+all: host win
+
+deps:
+	@scripts/deps
+
+$(HOST)/build.ninja:
+	cmake -S . -B $(HOST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCRIVEX_SANITIZE=ON >/dev/null
+
+$(WIN)/build.ninja:
+	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+
+host: deps $(HOST)/build.ninja
+	cmake --build $(HOST)
+
+win: deps $(WIN)/build.ninja
+	cmake --build $(WIN)
+
+host-test: host
+	ctest --test-dir $(HOST) --output-on-failure -j2 --timeout 120
+
+win-test: win
+	scripts/with-display bash -c 'scripts/wine-prefix && ctest --test-dir $(WIN) --output-on-failure'
+
+test: host-test win-test
+
+run: win
+	scripts/wine-run $(WIN)/scrivex.exe $(ARGS)
+
+screenshot: win
+	scripts/screenshot $(WIN)/scrivex.exe $(BUILD)/screenshot.png
+
+bench: deps
+	@scripts/deps bench
+	cmake -S . -B $(BUILD)/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSCRIVEX_BENCH=ON >/dev/null
+	cmake --build $(BUILD)/bench
+	cmake -S . -B $(BUILD)/win-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSCRIVEX_BENCH=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	cmake --build $(BUILD)/win-bench
+	$(MAKE) win && scripts/bench $(CURDIR)/$(BUILD)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench

@@ -1,0 +1,110 @@
+#include "app/app.h"
+
+#include "app/document_window.h"
+#include "app/frame_window.h"
+#include "app/texts.h"
+#include "files/open_file.h"
+
+namespace app {
+
+App::App(platform::Platform& p) : platform(p) {}
+
+App::~App() {
+    // The document windows live inside the frame: they go first.
+    registry.Clear();
+    frame_.reset();
+}
+
+void App::Start() {
+    frame_ = std::make_unique<Frame>(*this);
+    frame_->Form_Initialize();
+    frame_->Form_Load();
+    frame_->form().Show();
+}
+
+void App::NewDocument() {
+    if (registry.Count() == MaxDocuments) {
+        platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, text::AppTitle);
+        return;
+    }
+    registry.Raise();
+    int slot = registry.FirstFree();
+    Document& doc = registry.Take(slot, std::make_unique<Document>(*this));
+    doc.Form_Load();
+    doc.form().SetTag(std::to_string(slot));
+    if (registry.Count() == 1) {
+        for (Document* open : OpenDocuments())
+            if (open->form().State() == platform::WindowState::Normal)
+                open->form().SetState(platform::WindowState::Maximized);
+    }
+}
+
+void App::OpenCommandLineFiles() {
+    bool first = true;
+    for (const std::string& name : SplitCommandLine(platform.CommandLine())) {
+        // Empty quotes name nothing.
+        if (name.find_first_not_of(' ') == std::string::npos) continue;
+        // A name that is neither a file nor a folder gets a message and no window.
+        if (!platform.Files().Exists(name)) {
+            platform.MsgBox("Cannot find the file " + name + ".", platform::mb::Exclamation,
+                            text::AppTitle);
+            continue;
+        }
+        if (platform.Files().IsFolder(name)) continue;
+        // The first name goes into the empty window made at start-up; each later one gets a
+        // window of its own, made only when there is a file to put in it.
+        if (!first) {
+            int before = registry.Count();
+            NewDocument();
+            if (registry.Count() == before) return; // the limit message has been shown
+        }
+        first = false;
+        files::OpenFile(*this, name, 1);
+    }
+}
+
+Document* App::ActiveDocument() {
+    platform::Form* active = frame_->form().ActiveChild();
+    if (!active) return nullptr;
+    for (int slot = 1; slot <= MaxDocuments; ++slot) {
+        Document* doc = registry.Window(slot);
+        if (doc && registry.InUse(slot) && &doc->form() == active) return doc;
+    }
+    return nullptr;
+}
+
+std::vector<Document*> App::OpenDocuments() {
+    std::vector<Document*> open;
+    for (int slot = 1; slot <= MaxDocuments; ++slot)
+        if (registry.InUse(slot) && registry.Window(slot)) open.push_back(registry.Window(slot));
+    return open;
+}
+
+std::vector<std::string> SplitCommandLine(std::string_view args) {
+    std::vector<std::string> names;
+    auto add = [&names](std::string_view token) {
+        if (token.find_first_not_of(' ') == std::string_view::npos) return;
+        if (!token.empty() && token.front() == '"') token.remove_prefix(1);
+        if (!token.empty() && token.back() == '"') token.remove_suffix(1);
+        names.emplace_back(token);
+    };
+    size_t start = 0;
+    bool inQuotes = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == '"') {
+            inQuotes = !inQuotes;
+        } else if (args[i] == ' ' && !inQuotes) {
+            add(args.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    add(args.substr(start));
+    return names;
+}
+
+std::string SystemRoot(std::string_view windowsFolder) {
+    size_t at = windowsFolder.size() > 1 ? windowsFolder.find('\\', 1) : std::string_view::npos;
+    return at == std::string_view::npos ? std::string() : std::string(windowsFolder.substr(0, at + 1));
+}
+
+} // namespace app

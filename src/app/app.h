@@ -1,0 +1,55 @@
+// The program: start-up, the document registry and the document procedures that the
+// windows' menus share.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/document_registry.h"
+#include "platform/platform.h"
+
+namespace app {
+
+class Document;
+class Frame;
+
+// Folders found once at start-up, for the system files menu.
+struct GlobalPaths {
+    std::string windowsFolder;
+    std::string systemFolder;
+    std::string systemRoot; // e.g. "C:\"
+};
+
+class App {
+  public:
+    explicit App(platform::Platform& platform);
+    ~App();
+
+    // Creates the frame and its first document and shows it.
+    void Start();
+
+    void NewDocument();
+    void OpenCommandLineFiles();
+    // The frame's active document window, looked up anew at each call; null when none.
+    Document* ActiveDocument();
+    // Every open document window, in slot order.
+    std::vector<Document*> OpenDocuments();
+
+    platform::Platform& platform;
+    DocumentRegistry registry;
+    GlobalPaths paths;
+    Frame& frame() { return *frame_; }
+
+  private:
+    std::unique_ptr<Frame> frame_;
+};
+
+// Splits a command line into file names: blanks separate, double quotes keep blanks inside a
+// name, one leading and one trailing quote are removed from each name, empty names dropped.
+std::vector<std::string> SplitCommandLine(std::string_view args);
+
+// The system root of a Windows folder: up to and including the first backslash after the
+// first character ("C:\" of "C:\WINDOWS"); empty when there is none.
+std::string SystemRoot(std::string_view windowsFolder);
+
+} // namespace app

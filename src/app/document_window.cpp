@@ -1,0 +1,258 @@
+#include "app/document_window.h"
+
+#include <charconv>
+#include <map>
+
+#include "app/app.h"
+#include "app/document_flags.h"
+#include "app/frame_window.h"
+#include "app/menus.h"
+#include "app/text_helpers.h"
+#include "app/texts.h"
+#include "files/open_file.h"
+#include "files/status_bar.h"
+
+namespace app {
+
+namespace {
+
+platform::FormDef DocumentFormDef() {
+    using namespace platform;
+    FormDef def;
+    def.kind = FormKind::MdiChild;
+    def.name = "Form1";
+    def.caption = text::Untitled;
+
+    ControlDef text1;
+    text1.kind = ControlKind::MultiLineBox;
+    text1.name = "Text1";
+    text1.tabIndex = 0;
+    text1.font = FontDef{};
+    def.controls.push_back(text1);
+
+    ControlDef bar;
+    bar.kind = ControlKind::StatusBar;
+    bar.name = "StatusBar1";
+    PanelDef caret{PanelStyle::Text, "", "", 1050, PanelSize::Contents, PanelAlign::Center,
+                   PanelBevel::Raised};
+    bar.panels = {caret, caret, caret,
+                  {PanelStyle::Text, "", "", 3000, PanelSize::Spring, PanelAlign::Left,
+                   PanelBevel::Inset},
+                  {PanelStyle::Text, "", "", 960, PanelSize::Contents, PanelAlign::Left,
+                   PanelBevel::Inset}};
+    def.controls.push_back(bar);
+    return def;
+}
+
+using Handler = void (Document::*)(int);
+
+const std::map<std::string_view, Handler>& Handlers() {
+    static const std::map<std::string_view, Handler> table = {
+        {"mnuFileNew", &Document::mnuFileNew_Click},
+        {"mnuFileOpen", &Document::mnuFileOpen_Click},
+        {"mnuFileSave", &Document::mnuFileSave_Click},
+        {"mnuFileSaveAs", &Document::mnuFileSaveAs_Click},
+        {"mnuFileClose", &Document::mnuFileClose_Click},
+        {"mnuFileCloseAll", &Document::mnuFileCloseAll_Click},
+        {"mnuFilePrintProperties", &Document::mnuFilePrintProperties_Click},
+        {"mnuFilePrint", &Document::mnuFilePrint_Click},
+        {"mnuFilePrintAll", &Document::mnuFilePrintAll_Click},
+        {"mnuFileExit", &Document::mnuFileExit_Click},
+        {"mnuEditUndo", &Document::mnuEditUndo_Click},
+        {"mnuEditDelete", &Document::mnuEditDelete_Click},
+        {"mnuEditCut", &Document::mnuEditCut_Click},
+        {"mnuEditCopy", &Document::mnuEditCopy_Click},
+        {"mnuEditPaste", &Document::mnuEditPaste_Click},
+        {"mnuEditCaseLowerCase", &Document::mnuEditCaseLowerCase_Click},
+        {"mnuEditCaseUpperCase", &Document::mnuEditCaseUpperCase_Click},
+        {"mnuEditCaseCapitalize", &Document::mnuEditCaseCapitalize_Click},
+        {"mnuEditCaseSentecize", &Document::mnuEditCaseSentecize_Click},
+        {"mnuEditCaseInvertCase", &Document::mnuEditCaseInvertCase_Click},
+        {"mnuEditCaseCrackzCase", &Document::mnuEditCaseCrackzCase_Click},
+        {"mnuEditTruncateLines", &Document::mnuEditTruncateLines_Click},
+        {"mnuEditSelectAll", &Document::mnuEditSelectAll_Click},
+        {"mnuSearchFind", &Document::mnuSearchFind_Click},
+        {"mnuSearchFindNext", &Document::mnuSearchFindNext_Click},
+        {"mnuSearchReplace", &Document::mnuSearchReplace_Click},
+        {"mnuSearchResult", &Document::mnuSearchResult_Click},
+        {"mnuSearchGotoLine", &Document::mnuSearchGotoLine_Click},
+        {"mnuSearchGotoPos", &Document::mnuSearchGotoPos_Click},
+        {"mnuSearchGotolongestColumn", &Document::mnuSearchGotolongestColumn_Click},
+        {"mnuInsertNow", &Document::mnuInsertNow_Click},
+        {"mnuInsertTime", &Document::mnuInsertTime_Click},
+        {"mnuInsertDate", &Document::mnuInsertDate_Click},
+        {"mnuTools1RowCalc", &Document::mnuTools1RowCalc_Click},
+        {"mnuToolsClipboardViewer", &Document::mnuToolsClipboardViewer_Click},
+        {"mnuToolsSystemConfig", &Document::mnuToolsSystemConfig_Click},
+        {"mnuToolsShell", &Document::mnuToolsShell_Click},
+        {"mnuViewAOT", &Document::mnuViewAOT_Click},
+        {"mnuViewShowTaskbar", &Document::mnuViewShowTaskbar_Click},
+        {"mnuViewShowSystray", &Document::mnuViewShowSystray_Click},
+        {"mnuFormatWordWrap", &Document::mnuFormatWordWrap_Click},
+        {"mnuFormatFont", &Document::mnuFormatFont_Click},
+        {"mnuFormatFontGlobal", &Document::mnuFormatFontGlobal_Click},
+        {"mnuFormatFontPrinter", &Document::mnuFormatFontPrinter_Click},
+        {"mnuWindowNew", &Document::mnuWindowNew_Click},
+        {"mnuWindowNext", &Document::mnuWindowNext_Click},
+        {"mnuWindowTile", &Document::mnuWindowTile_Click},
+        {"mnuHelpAbout", &Document::mnuHelpAbout_Click},
+        {"mnuHelpHelp", &Document::mnuHelpHelp_Click},
+    };
+    return table;
+}
+
+} // namespace
+
+Document::Document(App& app) : app_(app) {
+    form_ = app_.frame().form().CreateChild(DocumentFormDef());
+    menu_ = app_.platform.CreateMenu(
+        DocumentMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
+    form_->SetMenu(menu_.get());
+    form_->onResize = [this] { Form_Resize(); };
+    form_->onUnload = [this] { Form_Unload(); };
+    Text1().onChange = [this] { Text1_Change(); };
+    Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
+    Text1().onClick = [this] { Text1_Click(); };
+}
+
+Document::~Document() {
+    // The window object may outlive its window; its events must not reach a dead object.
+    form_->onResize = nullptr;
+    form_->onUnload = nullptr;
+}
+
+platform::TextBox& Document::Text1() { return form_->Get<platform::TextBox>("Text1"); }
+platform::StatusBar& Document::StatusBar1() {
+    return form_->Get<platform::StatusBar>("StatusBar1");
+}
+
+int Document::Slot() const {
+    std::string tag = form_->Tag();
+    int slot = 0;
+    std::from_chars(tag.data(), tag.data() + tag.size(), slot);
+    return slot;
+}
+
+bool Document::HasHandler(std::string_view itemName) { return Handlers().contains(itemName); }
+
+void Document::OnMenu(const std::string& name, int index) {
+    auto it = Handlers().find(name);
+    if (it != Handlers().end()) (this->*(it->second))(index);
+}
+
+void Document::Form_Load() {
+    // One window stays maximised; a second one never opens inside a maximised first one.
+    if (app_.registry.Count() == 1) {
+        form_->SetState(platform::WindowState::Maximized);
+    } else {
+        for (Document* doc : app_.OpenDocuments()) doc->form().SetState(platform::WindowState::Normal);
+    }
+    // The program-wide check marks follow the frame's.
+    platform::Menu& frameMenu = app_.frame().menu();
+    for (const char* item : {"mnuViewAOT", "mnuViewShowTaskbar", "mnuViewShowSystray"})
+        menu_->SetChecked(item, frameMenu.Checked(item));
+}
+
+void Document::Form_Resize() {
+    if (form_->State() == platform::WindowState::Minimized) return;
+    platform::TextBox& text1 = Text1();
+    int height = static_cast<int>(LargerOf(0, form_->ScaleHeight() - StatusBar1().Height()));
+    text1.Move(0, 0, form_->ScaleWidth(), height);
+}
+
+void Document::Form_Unload() {
+    int slot = Slot();
+    if (slot >= 1 && slot <= MaxDocuments && app_.registry.InUse(slot)) {
+        app_.registry.Free(slot);
+        app_.registry.Lower();
+    }
+    if (app_.registry.Count() == 1) {
+        for (Document* doc : app_.OpenDocuments())
+            if (doc->form().State() == platform::WindowState::Normal)
+                doc->form().SetState(platform::WindowState::Maximized);
+    }
+}
+
+void Document::Text1_Change() {
+    SetFlag(Text1(), flag::TextPresent);
+    SetFlag(Text1(), flag::Modified);
+}
+
+void Document::Text1_KeyUp(int, int) { files::ShowCaretPosition(app_); }
+void Document::Text1_Click() { files::ShowCaretPosition(app_); }
+
+// ---- File ----
+void Document::mnuFileNew_Click(int) { app_.NewDocument(); }
+void Document::mnuFileOpen_Click(int) { files::OpenFile(app_); }
+void Document::mnuFileClose_Click(int) { form_->Close(); }
+void Document::mnuFileCloseAll_Click(int) {
+    for (int slot = MaxDocuments; slot >= 1; --slot)
+        if (app_.registry.InUse(slot)) app_.registry.Window(slot)->form().Close();
+}
+void Document::mnuFileExit_Click(int) { app_.frame().form().Close(); }
+// Saving comes with the file procedures.
+void Document::mnuFileSave_Click(int) {}
+void Document::mnuFileSaveAs_Click(int) {}
+// Printing comes with the printing procedures.
+void Document::mnuFilePrintProperties_Click(int) {}
+void Document::mnuFilePrint_Click(int) {}
+void Document::mnuFilePrintAll_Click(int) {}
+
+// ---- Edit: the editing commands come with their own procedures ----
+void Document::mnuEditUndo_Click(int) {}
+void Document::mnuEditDelete_Click(int) {}
+void Document::mnuEditCut_Click(int) {}
+void Document::mnuEditCopy_Click(int) {}
+void Document::mnuEditPaste_Click(int) {}
+void Document::mnuEditCaseLowerCase_Click(int) {}
+void Document::mnuEditCaseUpperCase_Click(int) {}
+void Document::mnuEditCaseCapitalize_Click(int) {}
+void Document::mnuEditCaseSentecize_Click(int) {}
+void Document::mnuEditCaseInvertCase_Click(int) {}
+void Document::mnuEditCaseCrackzCase_Click(int) {}
+void Document::mnuEditTruncateLines_Click(int) {}
+void Document::mnuEditSelectAll_Click(int) {}
+
+// ---- Search: find, replace and go-to come with the search procedures ----
+void Document::mnuSearchFind_Click(int) {}
+void Document::mnuSearchFindNext_Click(int) {}
+void Document::mnuSearchReplace_Click(int) {}
+void Document::mnuSearchResult_Click(int) {}
+void Document::mnuSearchGotoLine_Click(int) {}
+void Document::mnuSearchGotoPos_Click(int) {}
+void Document::mnuSearchGotolongestColumn_Click(int) {}
+
+// ---- Insert: the date and time commands ----
+void Document::mnuInsertNow_Click(int) {}
+void Document::mnuInsertTime_Click(int) {}
+void Document::mnuInsertDate_Click(int) {}
+
+// ---- Tools: calculator, clipboard viewer, launcher and system files ----
+void Document::mnuTools1RowCalc_Click(int) {}
+void Document::mnuToolsClipboardViewer_Click(int) {}
+void Document::mnuToolsSystemConfig_Click(int) {}
+void Document::mnuToolsShell_Click(int) {}
+
+// ---- View: always on top and the tray ----
+void Document::mnuViewAOT_Click(int) {}
+void Document::mnuViewShowTaskbar_Click(int) {}
+void Document::mnuViewShowSystray_Click(int) {}
+
+// ---- Format ----
+// Word wrap stays disabled: no operation is bound to it.
+void Document::mnuFormatWordWrap_Click(int) {}
+void Document::mnuFormatFont_Click(int) {}
+void Document::mnuFormatFontGlobal_Click(int) {}
+void Document::mnuFormatFontPrinter_Click(int) {}
+
+// ---- Window ----
+void Document::mnuWindowNew_Click(int) { app_.NewDocument(); }
+// Next window and the arrangements come with window arrangement.
+void Document::mnuWindowNext_Click(int) {}
+void Document::mnuWindowTile_Click(int) {}
+
+// ---- Help ----
+void Document::mnuHelpAbout_Click(int) {}
+void Document::mnuHelpHelp_Click(int) {}
+
+} // namespace app

@@ -1,0 +1,97 @@
+// The document window: one text in its edit control Text1, its own status bar and menus.
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace app {
+
+class App;
+
+class Document {
+  public:
+    // Creates the window inside the frame; Form_Load runs separately, as the registry wants
+    // the window stored in its slot before it loads.
+    explicit Document(App& app);
+    ~Document();
+
+    void Form_Load();
+
+    platform::Form& form() { return *form_; }
+    platform::Menu& menu() { return *menu_; }
+    platform::TextBox& Text1();
+    platform::StatusBar& StatusBar1();
+    // The window's slot number, read from its tag; 0 before it is set.
+    int Slot() const;
+
+    static bool HasHandler(std::string_view itemName);
+
+    // Events
+    void Form_Resize();
+    void Form_Unload();
+    void Text1_Change();
+    void Text1_KeyUp(int key, int shift);
+    void Text1_Click();
+
+    // Menu handlers, one per item name; item arrays get the index.
+    void mnuFileNew_Click(int);
+    void mnuFileOpen_Click(int);
+    void mnuFileSave_Click(int);
+    void mnuFileSaveAs_Click(int);
+    void mnuFileClose_Click(int);
+    void mnuFileCloseAll_Click(int);
+    void mnuFilePrintProperties_Click(int);
+    void mnuFilePrint_Click(int);
+    void mnuFilePrintAll_Click(int);
+    void mnuFileExit_Click(int);
+    void mnuEditUndo_Click(int);
+    void mnuEditDelete_Click(int);
+    void mnuEditCut_Click(int);
+    void mnuEditCopy_Click(int);
+    void mnuEditPaste_Click(int);
+    void mnuEditCaseLowerCase_Click(int);
+    void mnuEditCaseUpperCase_Click(int);
+    void mnuEditCaseCapitalize_Click(int);
+    void mnuEditCaseSentecize_Click(int);
+    void mnuEditCaseInvertCase_Click(int);
+    void mnuEditCaseCrackzCase_Click(int);
+    void mnuEditTruncateLines_Click(int);
+    void mnuEditSelectAll_Click(int);
+    void mnuSearchFind_Click(int);
+    void mnuSearchFindNext_Click(int);
+    void mnuSearchReplace_Click(int);
+    void mnuSearchResult_Click(int);
+    void mnuSearchGotoLine_Click(int);
+    void mnuSearchGotoPos_Click(int);
+    void mnuSearchGotolongestColumn_Click(int);
+    void mnuInsertNow_Click(int);
+    void mnuInsertTime_Click(int);
+    void mnuInsertDate_Click(int);
+    void mnuTools1RowCalc_Click(int);
+    void mnuToolsClipboardViewer_Click(int);
+    void mnuToolsSystemConfig_Click(int index);
+    void mnuToolsShell_Click(int index);
+    void mnuViewAOT_Click(int);
+    void mnuViewShowTaskbar_Click(int);
+    void mnuViewShowSystray_Click(int);
+    void mnuFormatWordWrap_Click(int);
+    void mnuFormatFont_Click(int);
+    void mnuFormatFontGlobal_Click(int);
+    void mnuFormatFontPrinter_Click(int);
+    void mnuWindowNew_Click(int);
+    void mnuWindowNext_Click(int);
+    void mnuWindowTile_Click(int index);
+    void mnuHelpAbout_Click(int);
+    void mnuHelpHelp_Click(int);
+
+  private:
+    void OnMenu(const std::string& name, int index);
+
+    App& app_;
+    std::unique_ptr<platform::Form> form_;
+    std::unique_ptr<platform::Menu> menu_;
+};
+
+} // namespace app

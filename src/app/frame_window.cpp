@@ -1,0 +1,149 @@
+#include "app/frame_window.h"
+
+#include <map>
+
+#include "app/app.h"
+#include "app/menus.h"
+#include "app/texts.h"
+#include "files/open_file.h"
+
+namespace app {
+
+namespace {
+
+platform::FormDef FrameFormDef() {
+    using namespace platform;
+    FormDef def;
+    def.kind = FormKind::MdiFrame;
+    def.name = "MDIForm1";
+    def.caption = text::AppTitle;
+    def.width = 12000;
+    def.height = 8400;
+
+    ControlDef bar;
+    bar.kind = ControlKind::StatusBar;
+    bar.name = "StatusBar1";
+    auto panel = [](PanelStyle style, const char* text, const char* tip, int minWidth) {
+        return PanelDef{style, text, tip, minWidth, PanelSize::Contents, PanelAlign::Center,
+                        PanelBevel::Inset};
+    };
+    bar.panels = {
+        {PanelStyle::Text, text::FrameStatus, "", 3000, PanelSize::Spring, PanelAlign::Left,
+         PanelBevel::Inset},
+        panel(PanelStyle::Date, "", "Date", 1000),
+        panel(PanelStyle::Time, "", "Time", 1000),
+        panel(PanelStyle::Insert, "INS", "Insert", 0),
+        panel(PanelStyle::Caps, "CAPS", "Caps Lock", 0),
+        panel(PanelStyle::Num, "NUM", "Num Lock", 0),
+        panel(PanelStyle::Scroll, "SCRL", "Scroll Lock", 0),
+    };
+    def.controls.push_back(bar);
+    return def;
+}
+
+using Handler = void (Frame::*)(int);
+
+const std::map<std::string_view, Handler>& Handlers() {
+    static const std::map<std::string_view, Handler> table = {
+        {"mnuFileNew", &Frame::mnuFileNew_Click},
+        {"mnuFileOpen", &Frame::mnuFileOpen_Click},
+        {"MnuFileExit", &Frame::MnuFileExit_Click},
+        {"mnuTools1RowCalc", &Frame::mnuTools1RowCalc_Click},
+        {"mnuToolsClipboardViewer", &Frame::mnuToolsClipboardViewer_Click},
+        {"mnuToolsSystemConfig", &Frame::mnuToolsSystemConfig_Click},
+        {"mnuToolsShell", &Frame::mnuToolsShell_Click},
+        {"mnuViewAOT", &Frame::mnuViewAOT_Click},
+        {"mnuViewShowTaskbar", &Frame::mnuViewShowTaskbar_Click},
+        {"mnuViewShowSystray", &Frame::mnuViewShowSystray_Click},
+        {"mnuWindowNew", &Frame::mnuWindowNew_Click},
+        {"mnuHelpAbout", &Frame::mnuHelpAbout_Click},
+        {"mnuHelpHelp", &Frame::mnuHelpHelp_Click},
+    };
+    return table;
+}
+
+} // namespace
+
+Frame::Frame(App& app) : app_(app) {
+    form_ = app_.platform.CreateFrame(FrameFormDef());
+    menu_ = app_.platform.CreateMenu(
+        FrameMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
+    form_->SetMenu(menu_.get());
+    form_->onActivate = [this] { Form_Activate(); };
+    form_->onResize = [this] { Form_Resize(); };
+    form_->onUnload = [this] { Form_Unload(); };
+}
+
+Frame::~Frame() {
+    form_->onActivate = nullptr;
+    form_->onResize = nullptr;
+    form_->onUnload = nullptr;
+}
+
+platform::StatusBar& Frame::StatusBar1() { return form_->Get<platform::StatusBar>("StatusBar1"); }
+
+bool Frame::HasHandler(std::string_view itemName) { return Handlers().contains(itemName); }
+
+void Frame::OnMenu(const std::string& name, int index) {
+    auto it = Handlers().find(name);
+    if (it != Handlers().end()) (this->*(it->second))(index);
+}
+
+void Frame::Form_Initialize() {
+    // A folder the system cannot name stays as 260 blanks, as its buffer would.
+    auto folder = [this](int id) {
+        try {
+            return app_.platform.SpecialFolder(id);
+        } catch (const std::exception&) {
+            return std::string(260, ' ');
+        }
+    };
+    app_.paths.windowsFolder = folder(36);
+    app_.paths.systemFolder = folder(37);
+    app_.paths.systemRoot = SystemRoot(app_.paths.windowsFolder);
+}
+
+void Frame::Form_Load() {
+    // The tray window lends the frame its icon here once it exists; the icon comes from the
+    // program's resources until then.
+    form_->Move(0, form_->Top(), form_->Width(), form_->Height());
+    // The tray icon goes up here (the frame's own Systray command) once the tray exists.
+    app_.NewDocument();
+}
+
+void Frame::Form_Activate() {
+    if (commandLineHandled_) return;
+    // Set first: opening files may show message boxes that activate the frame again.
+    commandLineHandled_ = true;
+    if (!app_.platform.CommandLine().empty()) app_.OpenCommandLineFiles();
+}
+
+void Frame::Form_Resize() {
+    platform::WindowState state = form_->State();
+    if (state != platform::WindowState::Minimized) lastWindowState_ = state;
+}
+
+void Frame::Form_Unload() {
+    // The tray icon comes down here once the tray exists; then the program ends.
+}
+
+void Frame::mnuFileNew_Click(int) { app_.NewDocument(); }
+void Frame::mnuFileOpen_Click(int) {
+    app_.NewDocument();
+    files::OpenFile(app_);
+}
+void Frame::MnuFileExit_Click(int) { form_->Close(); }
+// The tools and the tray come with their own windows.
+void Frame::mnuTools1RowCalc_Click(int) {}
+void Frame::mnuToolsClipboardViewer_Click(int) {}
+void Frame::mnuToolsSystemConfig_Click(int) {}
+void Frame::mnuToolsShell_Click(int) {}
+void Frame::mnuViewAOT_Click(int) {}
+// The task bar item stays checked and disabled: nothing is bound to it.
+void Frame::mnuViewShowTaskbar_Click(int) {}
+void Frame::mnuViewShowSystray_Click(int) {}
+void Frame::mnuWindowNew_Click(int) { app_.NewDocument(); }
+void Frame::mnuHelpAbout_Click(int) {}
+void Frame::mnuHelpHelp_Click(int) {}
+
+} // namespace app

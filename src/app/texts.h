@@ -1,0 +1,10 @@
+// Texts the program shows, defined once.
+#pragma once
+
+namespace app::text {
+inline constexpr const char* AppTitle = "Scrivex";
+inline constexpr const char* Untitled = "Untitled";
+inline constexpr const char* FrameStatus = "Scrivex - Ultimate MDI Text Editor";
+inline constexpr const char* TooManyWindows = "Are you crazy? You need more\r\nthan 64 text windows...?";
+inline constexpr const char* RuntimeErrorTitle = "Run-time error";
+} // namespace app::text

@@ -1,0 +1,118 @@
+// The controls a window can hold, as the program sees them. Sizes and positions are in
+// twips; character offsets are 0-based.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class Control {
+  public:
+    virtual ~Control() = default;
+    virtual void SetFocus() = 0;
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual int Left() const = 0;
+    virtual int Top() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void Move(int left, int top, int width, int height) = 0;
+    virtual std::string Tag() const = 0;
+    virtual void SetTag(std::string_view tag) = 0;
+
+    std::function<void()> onClick; // a completed mouse click (or the control's own action)
+};
+
+class Label : public Control {
+  public:
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(std::string_view caption) = 0;
+};
+
+class Button : public Control {
+  public:
+    virtual std::string Caption() const = 0;
+    // Presses the button as a click or its key would.
+    virtual void Press() = 0;
+};
+
+class CheckBox : public Control {
+  public:
+    virtual bool Value() const = 0;
+    // Changing the value by code runs onClick, as a click would.
+    virtual void SetValue(bool checked) = 0;
+};
+
+// A one- or multi-line text box. Writing a text that holds a NUL keeps what stands before it.
+// Every change of the text, typed or written by the program, runs onChange once.
+class TextBox : public Control {
+  public:
+    virtual std::string Text() const = 0;
+    virtual void SetText(std::string_view text) = 0;
+    virtual int SelStart() const = 0;
+    // Moves the caret and clears the selection; clamped to the text.
+    virtual void SetSelStart(int start) = 0;
+    virtual int SelLength() const = 0;
+    virtual void SetSelLength(int length) = 0;
+    virtual std::string SelText() const = 0;
+    // Replaces the selection (or inserts at the caret) and leaves the caret after the insert.
+    virtual void SetSelText(std::string_view text) = 0;
+    // The edit-control messages of platform/messages.h, with the system's results.
+    virtual std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
+                                      std::intptr_t lParam = 0) = 0;
+
+    std::function<void()> onChange;
+    std::function<void(int key, int shift)> onKeyUp;
+};
+
+// A list box; with check boxes when its definition asks for them. Items carry a number of
+// the program's (item data) and a check mark.
+class ListBox : public Control {
+  public:
+    virtual void Clear() = 0;
+    virtual int AddItem(std::string_view text) = 0; // returns the new item's index
+    virtual void RemoveItem(int index) = 0;
+    virtual int Count() const = 0;
+    virtual std::string Item(int index) const = 0; // empty beyond the end
+    virtual void SetItem(int index, std::string_view text) = 0;
+    virtual std::intptr_t ItemData(int index) const = 0;
+    virtual void SetItemData(int index, std::intptr_t data) = 0;
+    virtual bool Checked(int index) const = 0;
+    virtual void SetChecked(int index, bool checked) = 0;
+    virtual int ListIndex() const = 0; // -1: none selected
+    virtual void SetListIndex(int index) = 0;
+
+    std::function<void()> onDblClick;
+    std::function<void(int index)> onItemCheck; // the user switched an item's check box
+};
+
+// A drop-down list to pick one of its items.
+class ComboList : public Control {
+  public:
+    virtual void AddItem(std::string_view text) = 0;
+    virtual int Count() const = 0;
+    virtual int ListIndex() const = 0;
+    virtual void SetListIndex(int index) = 0; // runs onClick, as picking an item does
+};
+
+enum class PanelStyle { Text, Date, Time, Insert, Caps, Num, Scroll };
+enum class PanelSize { Fixed, Spring, Contents }; // Spring takes the free width
+enum class PanelAlign { Left, Center };
+enum class PanelBevel { Inset, Raised };
+
+// A status bar docked at the bottom of its window. Panels are numbered from 1. Date, time and
+// key-state panels keep themselves current; the program writes only text panels.
+class StatusBar : public Control {
+  public:
+    virtual int PanelCount() const = 0;
+    virtual std::string PanelText(int panel) const = 0;
+    virtual void SetPanelText(int panel, std::string_view text) = 0;
+    virtual std::string PanelTooltip(int panel) const = 0;
+    virtual void SetPanelTooltip(int panel, std::string_view text) = 0;
+    // For key-state panels: whether the key's mode is on (the text shows normally) or off.
+    virtual bool PanelEnabled(int panel) const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#include "platform/errors.h"
+
+namespace platform {
+
+std::string ErrorDescription(int number) {
+    switch (number) {
+    case err::BadFileName: return "Bad file name or number";
+    case err::FileNotFound: return "File not found";
+    case err::DiskFull: return "Disk full";
+    case err::PermissionDenied: return "Permission denied";
+    case err::PathFileAccess: return "Path/File access error";
+    case err::PathNotFound: return "Path not found";
+    case err::PrinterError: return "Printer error";
+    case err::DialogCancelled: return "Cancel was selected.";
+    default: return "Application-defined or object-defined error";
+    }
+}
+
+RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(number)) {}
+
+RuntimeError::RuntimeError(int number, const std::string& description)
+    : std::runtime_error(description), number_(number), description_(description) {}
+
+} // namespace platform

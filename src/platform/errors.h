@@ -1,0 +1,34 @@
+// Run-time errors as the program reports them: an error number and its description.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+namespace err {
+inline constexpr int BadFileName = 52;
+inline constexpr int FileNotFound = 53;
+inline constexpr int DiskFull = 61;
+inline constexpr int PermissionDenied = 70;
+inline constexpr int PathFileAccess = 75;
+inline constexpr int PathNotFound = 76;
+inline constexpr int PrinterError = 482;
+inline constexpr int DialogCancelled = 32755;
+} // namespace err
+
+// The description that goes with a run-time error number ("File not found" for 53).
+std::string ErrorDescription(int number);
+
+class RuntimeError : public std::runtime_error {
+  public:
+    explicit RuntimeError(int number);
+    RuntimeError(int number, const std::string& description);
+    int Number() const { return number_; }
+    const std::string& Description() const { return description_; }
+
+  private:
+    int number_;
+    std::string description_;
+};
+
+} // namespace platform

@@ -1,0 +1,131 @@
+// Windows ("forms") declared as data: a caption, a size and named controls. The platform turns
+// a definition into a window and reports its events through the std::function members.
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+class Menu;
+
+struct FontDef {
+    std::string name = "Fixedsys";
+    int points = 9;
+    int weight = 400;
+    bool italic = false;
+    int charset = 238; // Central European
+};
+
+struct PanelDef {
+    PanelStyle style = PanelStyle::Text;
+    std::string text;
+    std::string tooltip;
+    int minWidth = 0; // twips
+    PanelSize size = PanelSize::Contents;
+    PanelAlign align = PanelAlign::Center;
+    PanelBevel bevel = PanelBevel::Inset;
+};
+
+enum class ControlKind {
+    Label,
+    TextBox,      // one line
+    MultiLineBox, // the document's edit control, with scroll bars
+    Button,
+    CheckBox,
+    ListBox,
+    ComboList,
+    StatusBar,
+};
+
+struct ControlDef {
+    ControlKind kind = ControlKind::Label;
+    std::string name;
+    std::string caption;
+    int left = 0, top = 0, width = 0, height = 0; // twips
+    int tabIndex = -1;                            // -1: not a tab stop
+    bool visible = true;
+    std::string tooltip;
+    bool isDefault = false;  // button pressed by Enter
+    bool isCancel = false;   // button pressed by Esc
+    bool checkBoxes = false; // list box with a check box per item
+    std::optional<FontDef> font;
+    std::vector<std::string> items;
+    std::vector<PanelDef> panels;
+};
+
+enum class FormKind { MdiFrame, MdiChild, Tool };
+
+struct FormDef {
+    FormKind kind = FormKind::Tool;
+    std::string name;
+    std::string caption;
+    int width = 0, height = 0; // client area in twips; 0 leaves it to the system
+    bool keyPreview = false;   // the window sees key presses before its controls
+    std::vector<ControlDef> controls;
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// Why a window is asked whether it may close.
+enum class UnloadMode { ControlMenu, Code, WindowsShutdown, FrameClosing };
+
+class Form {
+  public:
+    virtual ~Form() = default;
+
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(std::string_view caption) = 0;
+    virtual std::string Tag() const = 0;
+    virtual void SetTag(std::string_view tag) = 0;
+    virtual WindowState State() const = 0;
+    virtual void SetState(WindowState state) = 0;
+    virtual bool Visible() const = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual int Left() const = 0;
+    virtual int Top() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void Move(int left, int top, int width, int height) = 0;
+    virtual int ScaleWidth() const = 0; // inner size, twips
+    virtual int ScaleHeight() const = 0;
+    // The menu bar this window shows; a document window's bar is shown by the frame while the
+    // document is active. The form does not own the menu.
+    virtual void SetMenu(Menu* menu) = 0;
+
+    // Asks the window whether it may close (onQueryUnload) and closes it unless cancelled.
+    // Returns whether it closed.
+    virtual bool Close(UnloadMode mode = UnloadMode::Code) = 0;
+    // Closes without asking: runs onUnload and destroys the window.
+    virtual void Unload() = 0;
+    virtual bool Loaded() const = 0;
+
+    virtual Control& GetControl(std::string_view name) = 0;
+    template <class T> T& Get(std::string_view name) { return dynamic_cast<T&>(GetControl(name)); }
+
+    std::function<void()> onActivate;
+    std::function<void()> onDeactivate;
+    std::function<void()> onResize;
+    std::function<void(UnloadMode mode, bool& cancel)> onQueryUnload;
+    std::function<void()> onUnload;
+    std::function<void(int key, int shift)> onKeyDown; // with key preview
+    std::function<void(int& ascii)> onKeyPress;        // with key preview; 0 swallows the key
+};
+
+// The frame that holds the document windows.
+class MdiFrame : public Form {
+  public:
+    // Creates and shows a document window inside the frame; it becomes the active one.
+    virtual std::unique_ptr<Form> CreateChild(const FormDef& def) = 0;
+    virtual Form* ActiveChild() const = 0;
+    // The menu bar on show: the active document's, or the frame's own when there is none.
+    virtual Menu* ShownMenu() const = 0;
+};
+
+} // namespace platform

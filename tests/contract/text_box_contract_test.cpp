@@ -1,0 +1,126 @@
+// What the program relies on in a text box, checked on every platform alike.
+#include <gtest/gtest.h>
+
+#include "contract/contract_harness.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+
+namespace msg = platform::msg;
+
+class TextBoxContract : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::FormDef def;
+        def.kind = platform::FormKind::Tool;
+        def.name = "frmContract";
+        def.width = 6000;
+        def.height = 4000;
+        platform::ControlDef box;
+        box.kind = platform::ControlKind::MultiLineBox;
+        box.name = "Text1";
+        box.width = 5000;
+        box.height = 3000;
+        box.font = platform::FontDef{};
+        def.controls.push_back(box);
+        form = ContractPlatform().CreateForm(def);
+        text1 = &form->Get<platform::TextBox>("Text1");
+        text1->onChange = [this] { ++changes; };
+    }
+    void TearDown() override { form->Unload(); }
+    std::intptr_t Send(unsigned m, std::uintptr_t w) { return text1->SendMessage(m, w, 0); }
+
+    std::unique_ptr<platform::Form> form;
+    platform::TextBox* text1 = nullptr;
+    int changes = 0;
+};
+
+TEST_F(TextBoxContract, ProgramWritesRaiseOneChangeEach) {
+    text1->SetText("hello world");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(text1->Text(), "hello world");
+    text1->SetSelStart(6);
+    text1->SetSelLength(5);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(text1->SelText(), "world");
+    text1->SetSelText("there!");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(text1->Text(), "hello there!");
+    // The caret stands after the insert, nothing selected.
+    EXPECT_EQ(text1->SelStart(), 12);
+    EXPECT_EQ(text1->SelLength(), 0);
+    text1->SetSelText("?");
+    EXPECT_EQ(text1->Text(), "hello there!?");
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(TextBoxContract, SelStartMovesTheCaretAndClearsTheSelection) {
+    text1->SetText("abcdef");
+    text1->SetSelStart(1);
+    text1->SetSelLength(3);
+    EXPECT_EQ(text1->SelText(), "bcd");
+    text1->SetSelStart(2);
+    EXPECT_EQ(text1->SelStart(), 2);
+    EXPECT_EQ(text1->SelLength(), 0);
+    EXPECT_EQ(text1->SelText(), "");
+    text1->SetSelStart(100);
+    EXPECT_EQ(text1->SelStart(), 6);
+    text1->SetSelStart(0);
+    text1->SetSelLength(100);
+    EXPECT_EQ(text1->SelLength(), 6);
+}
+
+TEST_F(TextBoxContract, TextWithNulKeepsWhatStandsBeforeIt) {
+    std::string text = "123456789";
+    text += '\0';
+    text += "after";
+    text1->SetText(text);
+    EXPECT_EQ(text1->Text(), "123456789");
+    EXPECT_EQ(text1->Text().size(), 9u);
+}
+
+TEST_F(TextBoxContract, LineMessages) {
+    struct Case {
+        const char* text;
+        int lineCount;
+        std::vector<std::pair<int, int>> lineOf;     // offset, line
+        std::vector<std::pair<int, int>> lengthAt;   // offset, line length
+    };
+    const Case cases[] = {
+        {"", 1, {{0, 0}}, {{0, 0}}},
+        {"abc", 1, {{0, 0}, {3, 0}}, {{0, 3}, {3, 3}}},
+        {"abcde\r\nfg\r\n", 3, {{0, 0}, {5, 0}, {7, 1}, {9, 1}, {11, 2}}, {{0, 5}, {7, 2}, {11, 0}}},
+        {"a\r\n\r\nb", 3, {{3, 1}, {5, 2}}, {{3, 0}, {5, 1}}},
+    };
+    for (const auto& c : cases) {
+        text1->SetText(c.text);
+        EXPECT_EQ(Send(msg::EM_GETLINECOUNT, 0), c.lineCount) << c.text;
+        for (auto [offset, line] : c.lineOf)
+            EXPECT_EQ(Send(msg::EM_LINEFROMCHAR, offset), line) << c.text << " @" << offset;
+        for (auto [offset, length] : c.lengthAt)
+            EXPECT_EQ(Send(msg::EM_LINELENGTH, offset), length) << c.text << " @" << offset;
+    }
+}
+
+TEST_F(TextBoxContract, DeleteKeyAndUndo) {
+    text1->SetText("abcdef");
+    text1->SetSelStart(2);
+    Send(msg::WM_KEYDOWN, platform::key::Delete);
+    EXPECT_EQ(text1->Text(), "abdef");
+    EXPECT_EQ(changes, 2);
+    text1->SetSelStart(1);
+    text1->SetSelLength(2);
+    Send(msg::WM_KEYDOWN, platform::key::Delete);
+    EXPECT_EQ(text1->Text(), "aef");
+    EXPECT_EQ(text1->SelStart(), 1);
+    text1->SetSelStart(3);
+    Send(msg::WM_KEYDOWN, platform::key::Delete); // nothing after the caret
+    EXPECT_EQ(text1->Text(), "aef");
+
+    text1->SetSelStart(3);
+    text1->SetSelText("gh");
+    EXPECT_EQ(text1->Text(), "aefgh");
+    int before = changes;
+    Send(msg::WM_UNDO, 0);
+    EXPECT_EQ(text1->Text(), "aef");
+    EXPECT_GT(changes, before);
+}

@@ -1,0 +1,195 @@
+#include "fake/fake_platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/errors.h"
+
+namespace fake {
+
+// ---- forms ----
+
+FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
+    : name(def.name), frame_(frame), isFrame_(def.kind == platform::FormKind::MdiFrame),
+      caption_(def.caption) {
+    if (def.width > 0) width_ = def.width + 120;
+    if (def.height > 0) height_ = def.height + 420;
+    for (const auto& c : def.controls) {
+        std::unique_ptr<platform::Control> control;
+        using K = platform::ControlKind;
+        switch (c.kind) {
+        case K::Label: control = std::make_unique<FakeLabel>(c); break;
+        case K::TextBox: control = std::make_unique<FakeTextBox>(c, false); break;
+        case K::MultiLineBox: control = std::make_unique<FakeTextBox>(c, true); break;
+        case K::Button: control = std::make_unique<FakeButton>(c); break;
+        case K::CheckBox: control = std::make_unique<FakeCheckBox>(c); break;
+        case K::ListBox: control = std::make_unique<FakeListBox>(c); break;
+        case K::ComboList: control = std::make_unique<FakeComboList>(c); break;
+        case K::StatusBar: control = std::make_unique<FakeStatusBar>(c); break;
+        }
+        controls_[c.name] = std::move(control);
+    }
+}
+
+FakeForm::~FakeForm() {
+    if (frame_) frame_->ChildGone(this);
+    for (FakeForm* child : children_) child->frame_ = nullptr;
+}
+
+void FakeForm::SetState(platform::WindowState s) {
+    state_ = s;
+    if (onResize) onResize();
+}
+
+void FakeForm::Show() { visible_ = true; }
+
+void FakeForm::Move(int l, int t, int w, int h) {
+    left_ = l, top_ = t, width_ = w, height_ = h;
+    if (onResize) onResize();
+}
+
+bool FakeForm::Close(platform::UnloadMode mode) {
+    if (!loaded_) return true;
+    bool cancel = false;
+    if (onQueryUnload) onQueryUnload(mode, cancel);
+    if (cancel) return false;
+    Unload();
+    return true;
+}
+
+void FakeForm::Unload() {
+    if (!loaded_) return;
+    // Closing the frame closes its document windows first.
+    std::vector<FakeForm*> children = children_;
+    for (FakeForm* child : children) child->Unload();
+    loaded_ = false;
+    visible_ = false;
+    if (onUnload) onUnload();
+    if (frame_) frame_->ChildGone(this);
+    frame_ = nullptr;
+}
+
+platform::Control& FakeForm::GetControl(std::string_view controlName) {
+    auto it = controls_.find(controlName);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::string(controlName));
+    return *it->second;
+}
+
+std::unique_ptr<platform::Form> FakeForm::CreateChild(const platform::FormDef& def) {
+    auto child = std::make_unique<FakeForm>(def, this);
+    child->visible_ = true;
+    FakeForm* previous = children_.empty() ? nullptr : children_.front();
+    children_.insert(children_.begin(), child.get());
+    if (previous && previous->onDeactivate) previous->onDeactivate();
+    return child;
+}
+
+platform::Form* FakeForm::ActiveChild() const {
+    return children_.empty() ? nullptr : children_.front();
+}
+
+platform::Menu* FakeForm::ShownMenu() const {
+    if (!children_.empty() && children_.front()->menu_) return children_.front()->menu_;
+    return menu_;
+}
+
+void FakeForm::Activate(FakeForm* child) {
+    auto it = std::find(children_.begin(), children_.end(), child);
+    if (it == children_.end() || it == children_.begin()) return;
+    FakeForm* previous = children_.front();
+    children_.erase(it);
+    children_.insert(children_.begin(), child);
+    if (previous->onDeactivate) previous->onDeactivate();
+    if (child->onActivate) child->onActivate();
+}
+
+void FakeForm::ChildGone(FakeForm* child) {
+    auto it = std::find(children_.begin(), children_.end(), child);
+    if (it == children_.end()) return;
+    bool wasActive = it == children_.begin();
+    children_.erase(it);
+    if (wasActive && !children_.empty() && children_.front()->onActivate)
+        children_.front()->onActivate();
+}
+
+bool FakeForm::PressShortcut(platform::Shortcut s) {
+    platform::Menu* menu = ShownMenu();
+    return menu && menu->PressShortcut(s);
+}
+
+bool FakeForm::ChooseMenu(std::string_view itemName, int index) {
+    platform::Menu* menu = ShownMenu();
+    return menu && menu->Choose(menu->Find(itemName, index));
+}
+
+// ---- file system ----
+
+bool FakeFileSystem::Exists(std::string_view path) {
+    return files.contains(path) || folders.contains(path);
+}
+
+bool FakeFileSystem::IsFolder(std::string_view path) {
+    if (folders.contains(path)) return true;
+    if (files.contains(path)) return false;
+    throw platform::RuntimeError(platform::err::FileNotFound);
+}
+
+std::int64_t FakeFileSystem::FileLength(std::string_view path) {
+    return static_cast<std::int64_t>(ReadAll(path).size());
+}
+
+std::string FakeFileSystem::ReadAll(std::string_view path) {
+    auto it = files.find(path);
+    if (it == files.end()) throw platform::RuntimeError(platform::err::FileNotFound);
+    return it->second;
+}
+
+// ---- platform ----
+
+std::unique_ptr<platform::MdiFrame> FakePlatform::CreateFrame(const platform::FormDef& def) {
+    auto form = std::make_unique<FakeMdiFrame>(def, nullptr);
+    frame = form.get();
+    return form;
+}
+
+std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDef& def) {
+    auto form = std::make_unique<FakeForm>(def, nullptr);
+    toolForms.push_back(form.get());
+    return form;
+}
+
+std::unique_ptr<platform::Menu> FakePlatform::CreateMenu(
+    const std::vector<platform::MenuItemDef>& tree, platform::MenuHandler handler) {
+    return std::make_unique<platform::Menu>(tree, std::move(handler));
+}
+
+platform::Answer FakePlatform::MsgBox(std::string_view text, int style, std::string_view title) {
+    using platform::Answer;
+    Answer answer;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    } else {
+        // Nobody scripted an answer: take the default button, as Enter would.
+        static const std::vector<std::vector<Answer>> buttons = {
+            {Answer::Ok},
+            {Answer::Ok, Answer::Cancel},
+            {Answer::Abort, Answer::Retry, Answer::Ignore},
+            {Answer::Yes, Answer::No, Answer::Cancel},
+            {Answer::Yes, Answer::No},
+            {Answer::Retry, Answer::Cancel}};
+        const auto& set = buttons.at(style & 7);
+        size_t which = (style & 0x300) >> 8;
+        answer = set[std::min(which, set.size() - 1)];
+    }
+    messages.push_back({std::string(text), style, std::string(title), answer});
+    return answer;
+}
+
+std::string FakePlatform::SpecialFolder(int folder) {
+    auto it = specialFolders.find(folder);
+    if (it == specialFolders.end()) throw platform::RuntimeError(5, "Invalid procedure call");
+    return it->second;
+}
+
+} // namespace fake
