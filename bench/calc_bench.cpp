@@ -45,5 +45,3 @@ BENCHMARK(BM_CalculateGroupItems)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalculateWholeExpression)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
