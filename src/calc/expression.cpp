@@ -29,6 +29,9 @@ void TokenizeExpression(TokenList& lstMath, std::string_view text, bool usePrevi
         token.clear();
     };
     for (char c : text) {
+        // ReduceGroups refuses a list beyond the 16-bit positions whatever follows,
+        // so there is no point in building the rest of a huge one.
+        if (lstMath.Count() > kMaxPosition) break;
         const size_t found = kSeparators.find(c);
         const size_t p = found == std::string_view::npos ? 0 : found + 1;
         if (p == 0) {

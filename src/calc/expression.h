@@ -14,7 +14,8 @@ namespace calc {
 
 // Fills lstMath with "(", the tokens of text and ")". With usePreviousResult
 // (the "Use previous result as argument" box) previousResult is appended
-// unchanged as the last token before ")".
+// unchanged as the last token before ")". Tokenizing stops once the list has
+// grown beyond kMaxPosition items, which ReduceGroups refuses anyway.
 void TokenizeExpression(TokenList& lstMath, std::string_view text, bool usePreviousResult,
                         std::string_view previousResult);
 

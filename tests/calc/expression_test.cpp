@@ -67,6 +67,14 @@ TEST(TokenizeExpression, AppendsThePreviousResultUnchanged) {
     EXPECT_EQ(list.Items(), (Tokens{"(", "sqr", "", ")"}));
 }
 
+TEST(TokenizeExpression, StopsSoonAfterTheSixteenBitLimit) {
+    TokenList list;
+    TokenizeExpression(list, std::string(1'000'000, '+'), true, "5");
+    EXPECT_GT(list.Count(), kMaxPosition);
+    EXPECT_LE(list.Count(), kMaxPosition + 3);
+    EXPECT_EQ(list.Item(list.Count() - 1), ")");
+}
+
 TEST(SubstituteNames, ReplacesWholeNamesInAnyCase) {
     TokenList list;
     for (const char* token :
