@@ -1,0 +1,83 @@
+// Units, keyboard state, window text and the program icon.
+#include "platform/win32/win32_common.h"
+
+#include "platform/keys.h"
+#include "platform/win32/win32_resources.h"
+
+namespace platform::win32 {
+
+namespace {
+
+struct Dpi {
+    int x = 96, y = 96;
+};
+
+const Dpi& ScreenDpi() {
+    static const Dpi dpi = [] {
+        Dpi d;
+        if (HDC dc = GetDC(nullptr)) {
+            d.x = GetDeviceCaps(dc, LOGPIXELSX);
+            d.y = GetDeviceCaps(dc, LOGPIXELSY);
+            ReleaseDC(nullptr, dc);
+        }
+        if (d.x <= 0) d.x = 96;
+        if (d.y <= 0) d.y = 96;
+        return d;
+    }();
+    return dpi;
+}
+
+} // namespace
+
+int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpi().x, 1440); }
+int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDpi().y, 1440); }
+int PixelsToTwipsX(int pixels) { return MulDiv(pixels, 1440, ScreenDpi().x); }
+int PixelsToTwipsY(int pixels) { return MulDiv(pixels, 1440, ScreenDpi().y); }
+int ScreenDpiY() { return ScreenDpi().y; }
+
+int ShiftState() {
+    int state = 0;
+    if (GetKeyState(VK_SHIFT) < 0) state |= shift::Shift;
+    if (GetKeyState(VK_CONTROL) < 0) state |= shift::Ctrl;
+    if (GetKeyState(VK_MENU) < 0) state |= shift::Alt;
+    return state;
+}
+
+HICON AppIcon(bool small) {
+    int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SCRIVEX), IMAGE_ICON,
+                             size, size, LR_DEFAULTCOLOR | LR_SHARED);
+    if (!icon) return LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    return static_cast<HICON>(icon);
+}
+
+namespace {
+ATOM formClasses[3] = {};
+}
+
+void NoteFormClass(ATOM atom) {
+    for (ATOM& slot : formClasses)
+        if (!slot || slot == atom) {
+            slot = atom;
+            return;
+        }
+}
+
+bool IsFormWindow(HWND hwnd) {
+    if (!hwnd) return false;
+    auto atom = static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM));
+    for (ATOM slot : formClasses)
+        if (slot && slot == atom) return true;
+    return false;
+}
+
+std::string WindowText(HWND hwnd) {
+    if (!hwnd) return {};
+    int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
+} // namespace platform::win32

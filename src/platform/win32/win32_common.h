@@ -1,0 +1,56 @@
+// Small helpers shared by the Win32 wrappers: units, strings, the window classes and the icon.
+#pragma once
+#include "platform/win32/win32_windows.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace platform::win32 {
+
+// Twips (1/1440 inch) and pixels, through the screen's logical resolution.
+int TwipsToPixelsX(int twips);
+int TwipsToPixelsY(int twips);
+int PixelsToTwipsX(int pixels);
+int PixelsToTwipsY(int pixels);
+int ScreenDpiY();
+
+// The shift:: bits of the keyboard state right now.
+int ShiftState();
+
+// The program icon from the resources, or the system's default application icon.
+HICON AppIcon(bool small);
+
+// The text of a window.
+std::string WindowText(HWND hwnd);
+// A string_view as a C string: text after an embedded NUL is dropped, as the system would.
+inline std::string CString(std::string_view text) { return std::string(text).c_str(); }
+
+// Runs an event handler through a copy, so that the handler may replace or destroy the
+// object that holds it.
+template <class Handler, class... Args> void Fire(const Handler& handler, Args&&... args) {
+    if (!handler) return;
+    Handler copy = handler;
+    copy(std::forward<Args>(args)...);
+}
+
+// The window classes of the forms, each registered when its first window is made; a form
+// window carries its form in GWLP_USERDATA.
+void NoteFormClass(ATOM atom);
+bool IsFormWindow(HWND hwnd);
+inline constexpr const char* kFrameClass = "ScrivexFrame";
+inline constexpr const char* kChildClass = "ScrivexDocument";
+inline constexpr const char* kToolClass = "ScrivexTool";
+
+// Command numbers: menu items are reported as kMenuCommandBase + their number in the tree; the
+// frame's window list starts at kWindowListFirst; controls carry IDs from kFirstControlId.
+inline constexpr int kMenuCommandBase = 0x1000;
+inline constexpr int kWindowListFirst = 0xFF00;
+inline constexpr int kFirstControlId = 100;
+
+// Private messages.
+inline constexpr UINT kMsgDeferredActivate = WM_APP + 1; // wParam: TRUE activate, FALSE deactivate
+inline constexpr UINT kMsgListRedraw = WM_APP + 2;       // a list box turns drawing back on
+inline constexpr UINT kMsgDeferredResize = WM_APP + 3;   // a new form reports its first size
+
+} // namespace platform::win32

@@ -1,0 +1,106 @@
+// Creation, subclassing and geometry common to every control wrapper.
+#include "platform/win32/win32_control.h"
+
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_form.h"
+#include "platform/win32/win32_tooltips.h"
+
+namespace platform::win32 {
+
+Win32ControlCore::~Win32ControlCore() { Unsubclass(); }
+
+void Win32ControlCore::Unsubclass() {
+    if (!hwnd_ || !systemProc_) return;
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
+HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className,
+                                         const ControlDef& def, DWORD style, DWORD exStyle,
+                                         HFONT font, int heightOverride) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (def.visible) style |= WS_VISIBLE;
+    if (def.tabIndex >= 0) style |= WS_TABSTOP;
+    int height = heightOverride >= 0 ? heightOverride : TwipsToPixelsY(def.height);
+    hwnd_ = CreateWindowExA(exStyle, className, def.caption.c_str(), style,
+                            TwipsToPixelsX(def.left), TwipsToPixelsY(def.top),
+                            TwipsToPixelsX(def.width), height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) return nullptr;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+    if (!def.tooltip.empty()) form_.Tooltips().AddWindow(hwnd_, def.tooltip);
+    return hwnd_;
+}
+
+LRESULT Win32ControlCore::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(systemProc_, hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32ControlCore::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Win32ControlCore*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        WNDPROC systemProc = control->systemProc_;
+        control->Unsubclass();
+        LRESULT result = CallWindowProcA(systemProc, hwnd, msg, wParam, lParam);
+        control->OnDestroyed();
+        return result;
+    }
+    return control->HandleOwnMessage(msg, wParam, lParam);
+}
+
+LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnOwnMessage(msg, wParam, lParam, result)) return result;
+    return CallDefault(msg, wParam, lParam);
+}
+
+std::unique_ptr<Win32ControlCore> MakeControl(Win32FormCore& form, const ControlDef& def, int id) {
+    switch (def.kind) {
+    case ControlKind::Label: return std::make_unique<Win32Label>(form, id);
+    case ControlKind::TextBox:
+    case ControlKind::MultiLineBox: return std::make_unique<Win32TextBox>(form, id);
+    case ControlKind::Button: return std::make_unique<Win32Button>(form, id);
+    case ControlKind::CheckBox: return std::make_unique<Win32CheckBox>(form, id);
+    case ControlKind::ListBox: return std::make_unique<Win32ListBox>(form, id);
+    case ControlKind::ComboList: return std::make_unique<Win32ComboList>(form, id);
+    case ControlKind::StatusBar: return std::make_unique<Win32StatusBar>(form, id);
+    }
+    return std::make_unique<Win32Label>(form, id);
+}
+
+template <class I> RECT Win32Control<I>::Bounds() const {
+    RECT r{};
+    if (!hwnd_) return r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return RECT{PixelsToTwipsX(r.left), PixelsToTwipsY(r.top), PixelsToTwipsX(r.right),
+                PixelsToTwipsY(r.bottom)};
+}
+
+template <class I> void Win32Control<I>::SetVisible(bool visible) {
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    if (DocksAtBottom()) form_.LayoutDocked();
+}
+
+template <class I> void Win32Control<I>::Move(int left, int top, int width, int height) {
+    if (!hwnd_) return;
+    MoveWindow(hwnd_, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
+               TwipsToPixelsY(height), TRUE);
+}
+
+template class Win32Control<Label>;
+template class Win32Control<TextBox>;
+template class Win32Control<Button>;
+template class Win32Control<CheckBox>;
+template class Win32Control<ListBox>;
+template class Win32Control<ComboList>;
+template class Win32Control<StatusBar>;
+
+} // namespace platform::win32

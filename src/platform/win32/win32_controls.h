@@ -1,0 +1,163 @@
+// The control wrappers, one per kind; each is implemented in its own file.
+#pragma once
+#include "platform/win32/win32_windows.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_control.h"
+
+namespace platform::win32 {
+
+class Win32Tooltips;
+
+// Makes the wrapper for a definition (its window is created by Create).
+std::unique_ptr<Win32ControlCore> MakeControl(Win32FormCore& form, const ControlDef& def, int id);
+
+class Win32Label : public Win32Control<Label> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    std::string Caption() const override;
+    void SetCaption(std::string_view caption) override;
+};
+
+class Win32Button : public Win32Control<Button> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    std::string Caption() const override;
+    void Press() override;
+    bool IsDefault() const { return isDefault_; }
+    bool IsCancel() const { return isCancel_; }
+
+  private:
+    bool isDefault_ = false;
+    bool isCancel_ = false;
+};
+
+class Win32CheckBox : public Win32Control<CheckBox> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    bool Value() const override;
+    void SetValue(bool checked) override;
+};
+
+class Win32TextBox : public Win32Control<TextBox> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::string Text() const override;
+    void SetText(std::string_view text) override;
+    int SelStart() const override;
+    void SetSelStart(int start) override;
+    int SelLength() const override;
+    void SetSelLength(int length) override;
+    std::string SelText() const override;
+    void SetSelText(std::string_view text) override;
+    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+
+  private:
+    // A change made by the program: EN_CHANGE is held back and onChange runs once after.
+    template <class Write> void ProgramWrite(Write write);
+    void Selection(DWORD& start, DWORD& end) const;
+
+    bool writing_ = false;
+};
+
+class Win32ListBox : public Win32Control<ListBox> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Clear() override;
+    int AddItem(std::string_view text) override;
+    void RemoveItem(int index) override;
+    int Count() const override;
+    std::string Item(int index) const override;
+    void SetItem(int index, std::string_view text) override;
+    std::intptr_t ItemData(int index) const override;
+    void SetItemData(int index, std::intptr_t data) override;
+    bool Checked(int index) const override;
+    void SetChecked(int index, bool checked) override;
+    int ListIndex() const override;
+    void SetListIndex(int index) override;
+
+  private:
+    struct Entry {
+        std::intptr_t data = 0;
+        bool checked = false;
+    };
+    bool InRange(int index) const { return index >= 0 && index < static_cast<int>(entries_.size()); }
+    int BoxWidth() const;
+    void Toggle(int index);
+    void RedrawItem(int index);
+    // Many changes in a row draw once, when the program is idle again.
+    void HoldRedraw();
+
+    std::vector<Entry> entries_;
+    bool checkBoxes_ = false;
+    bool redrawHeld_ = false;
+    int itemHeight_ = 16;
+    size_t reserved_ = 0;
+};
+
+class Win32ComboList : public Win32Control<ComboList> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    void AddItem(std::string_view text) override;
+    int Count() const override;
+    int ListIndex() const override;
+    void SetListIndex(int index) override;
+};
+
+class Win32StatusBar : public Win32Control<StatusBar> {
+  public:
+    Win32StatusBar(Win32FormCore& form, int id);
+    ~Win32StatusBar() override;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnParentSize() override;
+    bool DocksAtBottom() const override { return true; }
+    void OnDestroyed() override;
+    int PanelCount() const override { return static_cast<int>(panels_.size()); }
+    std::string PanelText(int panel) const override;
+    void SetPanelText(int panel, std::string_view text) override;
+    std::string PanelTooltip(int panel) const override;
+    void SetPanelTooltip(int panel, std::string_view text) override;
+    bool PanelEnabled(int panel) const override;
+
+  private:
+    struct Panel {
+        PanelDef def;
+        std::string text; // as displayed, without the alignment tab
+        bool enabled = true;
+        bool ownerDrawn = false;
+    };
+    bool Valid(int panel) const { return panel >= 1 && panel <= PanelCount(); }
+    // Brings date, time and key panels up to date; true when any of them changed.
+    bool Refresh() const;
+    void ShowPanel(int index) const;
+    void LayoutPanels() const;
+    int TextWidth(const std::string& text) const;
+
+    mutable std::vector<Panel> panels_;
+    std::unique_ptr<Win32Tooltips> tips_;
+    UINT_PTR timer_ = 0;
+};
+
+} // namespace platform::win32

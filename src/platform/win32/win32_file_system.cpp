@@ -1,0 +1,107 @@
+// Reading files and asking about them with CreateFileA and friends.
+#include "platform/win32/win32_file_system.h"
+
+#include <algorithm>
+
+#include "platform/errors.h"
+#include "platform/win32/win32_common.h"
+
+namespace platform::win32 {
+
+int ErrorNumberFor(DWORD systemError) {
+    switch (systemError) {
+    case ERROR_FILE_NOT_FOUND: return err::FileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME: return err::PathNotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: return err::PermissionDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return err::DiskFull;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE: return err::BadFileName;
+    default: return err::PathFileAccess;
+    }
+}
+
+namespace {
+
+[[noreturn]] void ThrowLastError() { throw RuntimeError(ErrorNumberFor(GetLastError())); }
+
+// A path as the system takes it; a NUL inside would silently name another file.
+std::string PathText(std::string_view path) {
+    if (path.find('\0') != std::string_view::npos) throw RuntimeError(err::BadFileName);
+    if (path.empty()) throw RuntimeError(err::FileNotFound);
+    return std::string(path);
+}
+
+// The attributes of a path; throws the mapped error when there is no such file or folder.
+WIN32_FILE_ATTRIBUTE_DATA Attributes(std::string_view path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    std::string name = PathText(path);
+    if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) ThrowLastError();
+    return data;
+}
+
+class Handle {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
+
+} // namespace
+
+bool Win32FileSystem::Exists(std::string_view path) {
+    if (path.empty() || path.find('\0') != std::string_view::npos) return false;
+    return GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32FileSystem::IsFolder(std::string_view path) {
+    return Attributes(path).dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+}
+
+std::int64_t Win32FileSystem::FileLength(std::string_view path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = Attributes(path);
+    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string Win32FileSystem::ReadAll(std::string_view path) {
+    std::string name = PathText(path);
+    Handle file(CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        // A folder cannot be read as a file: an access error, not a permission problem.
+        DWORD attributes = GetFileAttributesA(name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw RuntimeError(err::PathFileAccess);
+        throw RuntimeError(ErrorNumberFor(error));
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) ThrowLastError();
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) ThrowLastError();
+        if (read == 0) break; // the file became shorter meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+} // namespace platform::win32

@@ -1,0 +1,103 @@
+// The three kinds of form: the MDI frame, its document windows, and top-level tool windows.
+#pragma once
+#include "platform/win32/win32_windows.h"
+
+#include <memory>
+#include <vector>
+
+#include "platform/keys.h"
+#include "platform/win32/win32_form.h"
+
+namespace platform::win32 {
+
+class Win32MdiFrame;
+
+// A modeless top-level window without owner, hidden until shown; Enter, Esc and Tab work as in
+// a dialog.
+class Win32ToolForm : public Win32FormBase<Form> {
+  public:
+    explicit Win32ToolForm(const FormDef& def) : Win32FormBase(def) {}
+    ~Win32ToolForm() override { DestroySilently(); }
+    bool CreateWindowNow();
+
+  protected:
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam) override;
+    bool CloseForm(UnloadMode mode) override;
+    void UnloadForm() override;
+    void ShowMenu() override;
+    void OnDestroy() override;
+};
+
+// A document window inside the frame.
+class Win32MdiChild : public Win32FormBase<Form> {
+  public:
+    Win32MdiChild(const FormDef& def, Win32MdiFrame* frame) : Win32FormBase(def), frame_(frame) {}
+    ~Win32MdiChild() override;
+    bool CreateWindowNow(HWND client);
+    void FrameGone() { frame_ = nullptr; }
+    // Asks the close question without closing (the frame asks all children first).
+    bool AskUnload(UnloadMode mode) { return !hwnd_ || QueryUnload(mode); }
+    void UnloadForm() override;
+
+  protected:
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMdiActivate(WPARAM wParam, LPARAM lParam) override;
+    bool CloseForm(UnloadMode mode) override;
+    void ShowMenu() override;
+    void SetStateNow(WindowState state) override;
+    void OnWindowGone() override;
+
+  private:
+    Win32MdiFrame* frame_;
+};
+
+// The frame: an MDI client for the document windows, its own status bars and menu bar, and
+// the document's menu bar on show while a document is active.
+class Win32MdiFrame : public Win32FormBase<MdiFrame> {
+  public:
+    Win32MdiFrame(const FormDef& def, int showCommand);
+    ~Win32MdiFrame() override;
+    bool CreateWindowNow();
+    // The frame alive at the moment, or null.
+    static Win32MdiFrame* Current();
+
+    std::unique_ptr<Form> CreateChild(const FormDef& def) override;
+    Form* ActiveChild() const override;
+    Menu* ShownMenu() const override;
+
+    HWND Client() const { return client_; }
+    // Shows the active document's bar, or the frame's own when there is none.
+    void UpdateShownMenu(Win32MdiChild* active);
+    void UpdateShownMenu();
+    void ChildGone(Win32MdiChild* child);
+    // A key pressed in the frame or a document: runs the shown bar's item bound to it.
+    bool PressShortcut(Shortcut shortcut);
+    void ForgetMenu(Win32Menu* menu) override;
+    bool EverShown() const { return everShown_; }
+
+  protected:
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam) override;
+    bool OnMenuCommand(int id) override;
+    LRESULT OnQueryEndSession() override;
+    void OnCreate() override;
+    void OnDestroy() override;
+    void OnWindowGone() override;
+    int LayoutDocked() override;
+    bool CloseForm(UnloadMode mode) override;
+    void UnloadForm() override;
+    void ShowMenu() override { UpdateShownMenu(); }
+    int ShowCommand() override;
+
+  private:
+    Win32MdiChild* ActiveChildWindow() const;
+
+    HWND client_ = nullptr;
+    int showCommand_;
+    bool everShown_ = false;
+    Win32Menu* shown_ = nullptr;
+    std::vector<Win32MdiChild*> children_;
+};
+
+} // namespace platform::win32

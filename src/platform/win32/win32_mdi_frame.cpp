@@ -1,0 +1,226 @@
+// The MDI frame: its client area for the document windows, the menu bar on show, shortcuts,
+// and closing the program.
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_menu.h"
+
+namespace platform::win32 {
+
+namespace {
+
+Win32MdiFrame* current = nullptr;
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
+    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
+        return form->HandleMessage(msg, wParam, lParam);
+    return DefFrameProcA(hwnd, nullptr, msg, wParam, lParam);
+}
+
+void RegisterFrameClass() {
+    static const bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = FrameProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hIcon = AppIcon(false);
+        wc.hIconSm = AppIcon(true);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+        wc.lpszClassName = kFrameClass;
+        ATOM atom = RegisterClassExA(&wc);
+        NoteFormClass(atom);
+        return atom != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+Win32MdiFrame::Win32MdiFrame(const FormDef& def, int showCommand)
+    : Win32FormBase(def), showCommand_(showCommand) {
+    current = this;
+}
+
+Win32MdiFrame::~Win32MdiFrame() {
+    for (Win32MdiChild* child : children_) child->FrameGone();
+    children_.clear();
+    if (shown_) shown_->SetShownIn(nullptr);
+    if (hwnd_) ::SetMenu(hwnd_, nullptr);
+    DestroySilently();
+    if (current == this) current = nullptr;
+}
+
+Win32MdiFrame* Win32MdiFrame::Current() { return current; }
+
+bool Win32MdiFrame::CreateWindowNow() {
+    RegisterFrameClass();
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+    if (def_.width > 0 && def_.height > 0) {
+        RECT r{0, 0, TwipsToPixelsX(def_.width), TwipsToPixelsY(def_.height)};
+        AdjustWindowRectEx(&r, style, TRUE, 0);
+        width = r.right - r.left;
+        height = r.bottom - r.top;
+    }
+    Win32FormCore* outer = creating_;
+    creating_ = this;
+    CreateWindowExA(0, kFrameClass, caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, width,
+                    height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    creating_ = outer;
+    return hwnd_ != nullptr;
+}
+
+void Win32MdiFrame::OnCreate() {
+    CLIENTCREATESTRUCT create{};
+    create.hWindowMenu = nullptr;
+    create.idFirstChild = kWindowListFirst;
+    client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                              WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
+                              0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &create);
+    Win32FormCore::OnCreate();
+}
+
+LRESULT Win32MdiFrame::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(hwnd_, client_, msg, wParam, lParam);
+}
+
+LRESULT Win32MdiFrame::OnSizeMessage(WPARAM, LPARAM) {
+    // Not the default: it would give the whole client area to the MDI client.
+    OnSize();
+    return 0;
+}
+
+int Win32MdiFrame::LayoutDocked() {
+    int docked = Win32FormCore::LayoutDocked();
+    if (client_ && hwnd_) {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        MoveWindow(client_, 0, 0, r.right, std::max<int>(0, r.bottom - docked), TRUE);
+    }
+    return docked;
+}
+
+int Win32MdiFrame::ShowCommand() {
+    if (everShown_) return SW_SHOW;
+    everShown_ = true;
+    return showCommand_;
+}
+
+std::unique_ptr<Form> Win32MdiFrame::CreateChild(const FormDef& def) {
+    if (!hwnd_) throw std::logic_error("CreateChild: the frame is closed");
+    FormDef childDef = def;
+    childDef.kind = FormKind::MdiChild;
+    auto child = std::make_unique<Win32MdiChild>(childDef, this);
+    children_.push_back(child.get());
+    if (!child->CreateWindowNow(client_)) {
+        ChildGone(child.get());
+        throw std::runtime_error("CreateChild: the system made no window");
+    }
+    return child;
+}
+
+Win32MdiChild* Win32MdiFrame::ActiveChildWindow() const {
+    if (!client_) return nullptr;
+    auto active = reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0));
+    for (Win32MdiChild* child : children_)
+        if (active && child->Hwnd() == active) return child;
+    return nullptr;
+}
+
+Form* Win32MdiFrame::ActiveChild() const { return ActiveChildWindow(); }
+
+Menu* Win32MdiFrame::ShownMenu() const { return shown_; }
+
+void Win32MdiFrame::UpdateShownMenu() { UpdateShownMenu(ActiveChildWindow()); }
+
+void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
+    if (!hwnd_ || !client_) return;
+    Win32Menu* wanted = active && active->OwnMenu() ? active->OwnMenu() : menu_;
+    if (wanted == shown_ && (!wanted || GetMenu(hwnd_) == wanted->Bar())) return;
+    if (shown_) shown_->SetShownIn(nullptr);
+    shown_ = wanted;
+    if (wanted) {
+        SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(wanted->Bar()),
+                     reinterpret_cast<LPARAM>(wanted->WindowList()));
+        wanted->SetShownIn(hwnd_);
+    } else {
+        ::SetMenu(hwnd_, nullptr);
+    }
+    DrawMenuBar(hwnd_);
+}
+
+void Win32MdiFrame::ForgetMenu(Win32Menu* menu) {
+    if (shown_ == menu) {
+        // The bar is going away: take it off the window first.
+        if (hwnd_ && GetMenu(hwnd_) == menu->Bar()) ::SetMenu(hwnd_, nullptr);
+        shown_ = nullptr;
+    }
+    for (Win32MdiChild* child : children_) child->ForgetMenu(menu);
+    Win32FormCore::ForgetMenu(menu);
+    UpdateShownMenu();
+}
+
+void Win32MdiFrame::ChildGone(Win32MdiChild* child) {
+    children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+}
+
+bool Win32MdiFrame::OnMenuCommand(int id) { return shown_ && shown_->ChooseReported(id); }
+
+bool Win32MdiFrame::PressShortcut(Shortcut shortcut) {
+    if (!shown_) return false;
+    int command = shown_->FindShortcut(shortcut);
+    if (command < 0) return false;
+    // A disabled item swallows its key and does nothing.
+    shown_->Choose(command);
+    return true;
+}
+
+LRESULT Win32MdiFrame::OnQueryEndSession() {
+    return CloseForm(UnloadMode::WindowsShutdown) ? TRUE : FALSE;
+}
+
+bool Win32MdiFrame::CloseForm(UnloadMode mode) {
+    if (!hwnd_) return true;
+    if (!QueryUnload(mode)) return false;
+    // Every document is asked first; one refusal keeps everything open.
+    UnloadMode childMode =
+        mode == UnloadMode::WindowsShutdown ? UnloadMode::WindowsShutdown : UnloadMode::FrameClosing;
+    auto known = [this](Win32MdiChild* child) {
+        return std::find(children_.begin(), children_.end(), child) != children_.end();
+    };
+    std::vector<Win32MdiChild*> children = children_;
+    for (Win32MdiChild* child : children)
+        if (known(child) && !child->AskUnload(childMode)) return false;
+    UnloadForm();
+    return true;
+}
+
+void Win32MdiFrame::UnloadForm() {
+    if (!hwnd_) return;
+    auto known = [this](Win32MdiChild* child) {
+        return std::find(children_.begin(), children_.end(), child) != children_.end();
+    };
+    std::vector<Win32MdiChild*> children = children_;
+    for (Win32MdiChild* child : children)
+        if (known(child)) child->UnloadForm();
+    if (!hwnd_ || !RunUnload()) return;
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Win32MdiFrame::OnDestroy() {
+    // The bars belong to their models, not to the window.
+    if (shown_) shown_->SetShownIn(nullptr);
+    ::SetMenu(hwnd_, nullptr);
+    shown_ = nullptr;
+}
+
+void Win32MdiFrame::OnWindowGone() {
+    client_ = nullptr;
+    PostQuitMessage(0);
+}
+
+} // namespace platform::win32

@@ -1,0 +1,3 @@
+// Resource IDs shared by the resource script and the code.
+#pragma once
+#define IDI_SCRIVEX 1

@@ -1,0 +1,117 @@
+// TextBox: the one-line EDIT and the document's multi-line EDIT, with the change, key-up and
+// click events the program relies on.
+#include <algorithm>
+
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_controls.h"
+
+namespace platform::win32 {
+
+void Win32TextBox::Create(HWND parent, const ControlDef& def, HFONT font) {
+    DWORD style = ES_AUTOHSCROLL;
+    if (def.kind == ControlKind::MultiLineBox)
+        style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
+    CreateChildWindow(parent, "EDIT", def, style, WS_EX_CLIENTEDGE, font);
+    // The system's default limit would stop typing at 30000 characters.
+    if (hwnd_) ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+}
+
+template <class Write> void Win32TextBox::ProgramWrite(Write write) {
+    if (!hwnd_) return;
+    // Some edit controls report a program's write with EN_CHANGE and some do not: hold it back
+    // and report the write exactly once.
+    writing_ = true;
+    write();
+    writing_ = false;
+    Fire(onChange);
+}
+
+void Win32TextBox::OnCommand(int code) {
+    if (code == EN_CHANGE && !writing_) Fire(onChange);
+}
+
+bool Win32TextBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        result = CallDefault(msg, wParam, lParam);
+        Fire(onKeyUp, static_cast<int>(wParam), ShiftState());
+        return true;
+    case WM_LBUTTONDOWN:
+        mouseDown_ = true;
+        return false;
+    case WM_LBUTTONUP: {
+        // A click is complete when the button goes up over the control it went down on.
+        result = CallDefault(msg, wParam, lParam);
+        bool clicked = mouseDown_;
+        mouseDown_ = false;
+        if (clicked) Fire(onClick);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+std::string Win32TextBox::Text() const { return WindowText(hwnd_); }
+
+void Win32TextBox::SetText(std::string_view text) {
+    std::string value = CString(text);
+    ProgramWrite([&] { ::SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str())); });
+}
+
+void Win32TextBox::Selection(DWORD& start, DWORD& end) const {
+    start = end = 0;
+    if (hwnd_)
+        ::SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+}
+
+int Win32TextBox::SelStart() const {
+    DWORD start, end;
+    Selection(start, end);
+    return static_cast<int>(start);
+}
+
+void Win32TextBox::SetSelStart(int start) {
+    if (!hwnd_) return;
+    start = std::clamp(start, 0, GetWindowTextLengthA(hwnd_));
+    ::SendMessageA(hwnd_, EM_SETSEL, start, start);
+    ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+
+int Win32TextBox::SelLength() const {
+    DWORD start, end;
+    Selection(start, end);
+    return static_cast<int>(end - start);
+}
+
+void Win32TextBox::SetSelLength(int length) {
+    if (!hwnd_) return;
+    int start = SelStart();
+    int end = std::clamp(start + std::max(length, 0), start, GetWindowTextLengthA(hwnd_));
+    ::SendMessageA(hwnd_, EM_SETSEL, start, end);
+}
+
+std::string Win32TextBox::SelText() const {
+    DWORD start, end;
+    Selection(start, end);
+    if (end <= start) return {};
+    return Text().substr(start, end - start);
+}
+
+void Win32TextBox::SetSelText(std::string_view text) {
+    std::string value = CString(text);
+    ProgramWrite([&] {
+        ::SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.c_str()));
+        ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
+    });
+}
+
+std::intptr_t Win32TextBox::SendMessage(unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
+    if (!hwnd_) return 0;
+    return ::SendMessageA(hwnd_, message, wParam, lParam);
+}
+
+} // namespace platform::win32

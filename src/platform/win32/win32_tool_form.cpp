@@ -1,0 +1,93 @@
+// Tool windows: modeless top-level windows that behave like dialogs.
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_menu.h"
+
+namespace platform::win32 {
+
+namespace {
+
+LRESULT CALLBACK ToolProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
+    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
+        return form->HandleMessage(msg, wParam, lParam);
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void RegisterToolClass() {
+    static const bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = ToolProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hIcon = AppIcon(false);
+        wc.hIconSm = AppIcon(true);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kToolClass;
+        ATOM atom = RegisterClassExA(&wc);
+        NoteFormClass(atom);
+        return atom != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+bool Win32ToolForm::CreateWindowNow() {
+    RegisterToolClass();
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_CONTROLPARENT;
+    int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+    if (def_.width > 0 && def_.height > 0) {
+        RECT r{0, 0, TwipsToPixelsX(def_.width), TwipsToPixelsY(def_.height)};
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+        width = r.right - r.left;
+        height = r.bottom - r.top;
+    }
+    Win32FormCore* outer = creating_;
+    creating_ = this;
+    CreateWindowExA(exStyle, kToolClass, caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    creating_ = outer;
+    return hwnd_ != nullptr;
+}
+
+LRESULT Win32ToolForm::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT Win32ToolForm::OnActivate(WPARAM wParam, LPARAM lParam) {
+    PostMessageA(hwnd_, kMsgDeferredActivate, LOWORD(wParam) != WA_INACTIVE, 0);
+    // The focus comes back, through WM_SETFOCUS, to the control that had it.
+    if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+    return DefaultProc(WM_ACTIVATE, wParam, lParam);
+}
+
+bool Win32ToolForm::CloseForm(UnloadMode mode) {
+    if (!hwnd_) return true;
+    if (!QueryUnload(mode)) return false;
+    UnloadForm();
+    return true;
+}
+
+void Win32ToolForm::UnloadForm() {
+    if (!hwnd_ || !RunUnload()) return;
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Win32ToolForm::OnDestroy() {
+    // The menu belongs to its model, not to the window.
+    if (menu_ && GetMenu(hwnd_) == menu_->Bar()) {
+        ::SetMenu(hwnd_, nullptr);
+        menu_->SetShownIn(nullptr);
+    }
+}
+
+void Win32ToolForm::ShowMenu() {
+    if (!hwnd_) return;
+    ::SetMenu(hwnd_, menu_ ? menu_->Bar() : nullptr);
+    if (menu_) menu_->SetShownIn(hwnd_);
+}
+
+} // namespace platform::win32

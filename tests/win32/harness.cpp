@@ -1,0 +1,8 @@
+// The contract tests' platform under Windows: the real Win32 one, shared by all tests.
+#include "contract/contract_harness.h"
+#include "platform/win32/win32_platform.h"
+
+platform::Platform& ContractPlatform() {
+    static platform::win32::Win32Platform platform;
+    return platform;
+}
