@@ -4,6 +4,7 @@
 #include "app/frame_window.h"
 #include "app/texts.h"
 #include "files/open_file.h"
+#include "platform/errors.h"
 
 namespace app {
 
@@ -22,10 +23,10 @@ void App::Start() {
     frame_->form().Show();
 }
 
-void App::NewDocument() {
+bool App::NewDocument() {
     if (registry.Count() == MaxDocuments) {
         platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, text::AppTitle);
-        return;
+        return false;
     }
     registry.Raise();
     int slot = registry.FirstFree();
@@ -37,6 +38,7 @@ void App::NewDocument() {
             if (open->form().State() == platform::WindowState::Normal)
                 open->form().SetState(platform::WindowState::Maximized);
     }
+    return true;
 }
 
 void App::OpenCommandLineFiles() {
@@ -53,11 +55,7 @@ void App::OpenCommandLineFiles() {
         if (platform.Files().IsFolder(name)) continue;
         // The first name goes into the empty window made at start-up; each later one gets a
         // window of its own, made only when there is a file to put in it.
-        if (!first) {
-            int before = registry.Count();
-            NewDocument();
-            if (registry.Count() == before) return; // the limit message has been shown
-        }
+        if (!first && !NewDocument()) return; // the limit message has been shown
         first = false;
         files::OpenFile(*this, name, 1);
     }
@@ -71,6 +69,12 @@ Document* App::ActiveDocument() {
         if (doc && registry.InUse(slot) && &doc->form() == active) return doc;
     }
     return nullptr;
+}
+
+Document& App::RequireActiveDocument() {
+    Document* doc = ActiveDocument();
+    if (!doc) throw platform::RuntimeError(platform::err::NoObject);
+    return *doc;
 }
 
 std::vector<Document*> App::OpenDocuments() {

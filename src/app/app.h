@@ -7,6 +7,7 @@
 
 #include "app/document_registry.h"
 #include "platform/platform.h"
+#include "search/search_state.h"
 
 namespace app {
 
@@ -28,16 +29,20 @@ class App {
     // Creates the frame and its first document and shows it.
     void Start();
 
-    void NewDocument();
+    // Returns false when the 64 windows are open: the limit message was shown instead.
+    bool NewDocument();
     void OpenCommandLineFiles();
     // The frame's active document window, looked up anew at each call; null when none.
     Document* ActiveDocument();
+    // The same for a statement that cannot do without one: throws error 91 when there is none.
+    Document& RequireActiveDocument();
     // Every open document window, in slot order.
     std::vector<Document*> OpenDocuments();
 
     platform::Platform& platform;
     DocumentRegistry registry;
     GlobalPaths paths;
+    search::SearchState search;
     Frame& frame() { return *frame_; }
 
   private:

@@ -7,9 +7,11 @@
 #include "app/document_flags.h"
 #include "app/frame_window.h"
 #include "app/menus.h"
+#include "app/save_question.h"
 #include "app/text_helpers.h"
 #include "app/texts.h"
 #include "files/open_file.h"
+#include "files/save_file.h"
 #include "files/status_bar.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
@@ -110,7 +112,11 @@ Document::Document(App& app) : app_(app) {
     menu_ = app_.platform.CreateMenu(
         DocumentMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
     form_->SetMenu(menu_.get());
+    form_->onDeactivate = [this] { Form_Deactivate(); };
     form_->onResize = [this] { Form_Resize(); };
+    form_->onQueryUnload = [this](platform::UnloadMode mode, bool& cancel) {
+        Form_QueryUnload(mode, cancel);
+    };
     form_->onUnload = [this] { Form_Unload(); };
     Text1().onChange = [this] { Text1_Change(); };
     Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
@@ -119,7 +125,9 @@ Document::Document(App& app) : app_(app) {
 
 Document::~Document() {
     // The window object may outlive its window; its events must not reach a dead object.
+    form_->onDeactivate = nullptr;
     form_->onResize = nullptr;
+    form_->onQueryUnload = nullptr;
     form_->onUnload = nullptr;
 }
 
@@ -162,6 +170,14 @@ void Document::Form_Resize() {
     text1.Move(0, 0, form_->ScaleWidth(), height);
 }
 
+void Document::Form_Deactivate() { app_.search.resultsValid = false; }
+
+// Asked before the window closes, whatever closes it; the window that asks need not be the
+// active one.
+void Document::Form_QueryUnload(platform::UnloadMode, bool& cancel) {
+    if (HasFlag(Text1(), flag::Modified) && AskSaveChanges(app_, *this)) cancel = true;
+}
+
 void Document::Form_Unload() {
     int slot = Slot();
     if (slot >= 1 && slot <= MaxDocuments && app_.registry.InUse(slot)) {
@@ -178,6 +194,7 @@ void Document::Form_Unload() {
 void Document::Text1_Change() {
     SetFlag(Text1(), flag::TextPresent);
     SetFlag(Text1(), flag::Modified);
+    app_.search.resultsValid = false;
 }
 
 void Document::Text1_KeyUp(int, int) { files::ShowCaretPosition(app_); }
@@ -192,9 +209,8 @@ void Document::mnuFileCloseAll_Click(int) {
         if (app_.registry.InUse(slot)) app_.registry.Window(slot)->form().Close();
 }
 void Document::mnuFileExit_Click(int) { app_.frame().form().Close(); }
-// Saving comes with the file procedures.
-void Document::mnuFileSave_Click(int) {}
-void Document::mnuFileSaveAs_Click(int) {}
+void Document::mnuFileSave_Click(int) { files::SaveDocument(app_, *this); }
+void Document::mnuFileSaveAs_Click(int) { files::SaveDocumentAs(app_, *this); }
 // Printing comes with the printing procedures.
 void Document::mnuFilePrintProperties_Click(int) {}
 void Document::mnuFilePrint_Click(int) {}

@@ -29,7 +29,9 @@ class Document {
     static bool HasHandler(std::string_view itemName);
 
     // Events
+    void Form_Deactivate();
     void Form_Resize();
+    void Form_QueryUnload(platform::UnloadMode mode, bool& cancel);
     void Form_Unload();
     void Text1_Change();
     void Text1_KeyUp(int key, int shift);

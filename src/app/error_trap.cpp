@@ -12,7 +12,7 @@ struct EndProcedure {};
 
 platform::RuntimeError AsRuntimeError(const std::exception& e) {
     if (auto* runtime = dynamic_cast<const platform::RuntimeError*>(&e)) return *runtime;
-    if (dynamic_cast<const std::bad_alloc*>(&e)) return platform::RuntimeError(7, "Out of memory");
+    if (dynamic_cast<const std::bad_alloc*>(&e)) return platform::RuntimeError(platform::err::OutOfMemory);
     return platform::RuntimeError(51, e.what());
 }
 } // namespace
@@ -28,11 +28,11 @@ void ErrorTrap::Handle(int number, std::function<bool(const platform::RuntimeErr
 }
 
 ErrorTrap::Outcome ErrorTrap::Report(const platform::RuntimeError& error) {
-    if (error.Number() == platform::err::DialogCancelled) throw EndProcedure{};
     if (auto it = handlers_.find(error.Number()); it != handlers_.end()) {
         if (!it->second(error)) throw EndProcedure{};
         return Outcome::Next;
     }
+    if (error.Number() == platform::err::DialogCancelled) throw EndProcedure{};
     using platform::Answer;
     namespace mb = platform::mb;
     Answer answer = platform_.MsgBox(RuntimeErrorReport(error.Number(), error.Description()),

@@ -17,8 +17,9 @@ class ErrorTrap {
   public:
     explicit ErrorTrap(platform::Platform& platform) : platform_(platform) {}
 
-    // An error number with its own handling, tested before the report. The handler returns
-    // true to go on with the next step, false to end the procedure.
+    // An error number with its own handling, tested before the report (and before the
+    // silent end of a cancelled dialog). The handler returns true to go on with the next
+    // step, false to end the procedure.
     void Handle(int number, std::function<bool(const platform::RuntimeError&)> handler);
 
     // Runs one statement. On an error: its own handling if it has one, else the report, where

@@ -66,6 +66,7 @@ const std::map<std::string_view, Handler>& Handlers() {
 
 Frame::Frame(App& app) : app_(app) {
     form_ = app_.platform.CreateFrame(FrameFormDef());
+    comDlg_ = app_.platform.CreateCommonDialog();
     menu_ = app_.platform.CreateMenu(
         FrameMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
     form_->SetMenu(menu_.get());

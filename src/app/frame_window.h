@@ -18,6 +18,8 @@ class Frame {
     platform::MdiFrame& form() { return *form_; }
     platform::Menu& menu() { return *menu_; }
     platform::StatusBar& StatusBar1();
+    // The one common dialog that Open, Save As, the fonts and the printer share.
+    platform::CommonDialog& comDlg() { return *comDlg_; }
     platform::WindowState LastWindowState() const { return lastWindowState_; }
 
     static bool HasHandler(std::string_view itemName);
@@ -50,6 +52,7 @@ class Frame {
     App& app_;
     std::unique_ptr<platform::MdiFrame> form_;
     std::unique_ptr<platform::Menu> menu_;
+    std::unique_ptr<platform::CommonDialog> comDlg_;
     platform::WindowState lastWindowState_ = platform::WindowState::Normal;
     bool commandLineHandled_ = false;
 };

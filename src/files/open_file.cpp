@@ -4,24 +4,108 @@
 #include "app/document_flags.h"
 #include "app/document_window.h"
 #include "app/error_trap.h"
+#include "app/frame_window.h"
+#include "app/save_question.h"
 #include "app/text_helpers.h"
+#include "app/texts.h"
 #include "files/status_bar.h"
 
 namespace files {
 
-void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int>) {
-    if (!name) return;
-    app::RunTrapped(app.platform, [&](app::ErrorTrap& trap) {
-        app::Document* doc = app.ActiveDocument();
-        if (!doc) return;
-        std::string title = app::TextAfterLast(*name, "\\");
-        if (title.empty()) title = *name;
-        trap.Step([&] { ShowFileInfo(app, *doc, *name, title); });
-        std::string bytes;
-        trap.Step([&] { bytes = app.platform.Files().ReadAll(*name); });
-        doc->Text1().SetText(bytes);
-        ShowCaretPosition(app);
-        app::ClearFlag(doc->Text1(), app::flag::Modified);
+namespace {
+
+void PutMarkInFront(app::Document& doc, const char* mark) {
+    doc.form().SetCaption(mark + doc.form().Caption());
+}
+
+} // namespace
+
+void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int> reuse) {
+    namespace mb = platform::mb;
+    using app::flag::Modified;
+    using app::flag::SaveInPlace;
+    using app::flag::TextPresent;
+    platform::Platform& platform = app.platform;
+    platform::FileSystem& fs = platform.Files();
+
+    app::RunTrapped(platform, [&](app::ErrorTrap& trap) {
+        // Every statement works on the window active at that moment.
+        auto active = [&]() -> app::Document& { return app.RequireActiveDocument(); };
+
+        if (reuse) {
+            bool cancelled = false;
+            if (trap.Test([&] { return app::HasFlag(active().Text1(), Modified); }))
+                trap.Step([&] { cancelled = app::AskSaveChanges(app, active()); });
+            if (cancelled) return;
+        }
+
+        // A window that holds text keeps it: the file gets a new window. At the limit of 64
+        // windows the open stops after the limit message, so that no text is replaced
+        // without its save question.
+        bool windowReady = true;
+        auto makeWindow = [&] {
+            trap.Step([&] {
+                app::Document* doc = app.ActiveDocument();
+                bool needsNew = !doc || (!reuse && app::HasFlag(doc->Text1(), TextPresent));
+                if (needsNew) windowReady = app.NewDocument();
+            });
+        };
+
+        std::string path, title;
+        if (!name) {
+            platform::CommonDialog& dialog = app.frame().comDlg();
+            dialog.fileName.clear();
+            dialog.filter = app::text::FileFilter;
+            dialog.dialogTitle = app::text::OpenTitle;
+            trap.Step([&] { dialog.ShowOpen(); }); // Cancel ends the open silently
+            makeWindow();
+            if (!windowReady) return;
+            path = dialog.fileName;
+            title = dialog.fileTitle;
+        } else {
+            makeWindow();
+            if (!windowReady) return;
+            // A name relative to the current folder would be saved wherever the current folder
+            // is by then (the dialogs move it): the window keeps the full path.
+            path = *name;
+            trap.Step([&] { path = fs.FullPath(*name); });
+            title = app::TextAfterLast(path, "\\");
+        }
+        trap.Step([&] { ShowFileInfo(app, active(), path, title); });
+
+        // The bytes are the text: the edit control takes the ANSI code page's bytes as they
+        // are, one character per byte in a single-byte code page.
+        std::string text;
+        bool read = false;
+        trap.Step([&] {
+            text = fs.ReadAll(path);
+            read = true;
+        });
+        const std::string warningTitle = app::TextAfterLast(path, "\\");
+        if (!read) {
+            // The window does not hold the file: Save must not write over it unasked.
+            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
+        } else if (text.size() > kWholeFileLimit) {
+            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { PutMarkInFront(active(), app::text::LargeMark); });
+            trap.Step([&] {
+                platform.MsgBox(app::text::LargeWarning, mb::Exclamation | mb::OkOnly, warningTitle);
+            });
+        } else {
+            trap.Step([&] { app::SetFlag(active().Text1(), SaveInPlace); });
+        }
+        if (text.find('\0') != std::string::npos) {
+            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { PutMarkInFront(active(), app::text::BinaryMark); });
+            trap.Step([&] {
+                platform.MsgBox(app::text::BinaryWarning, mb::Exclamation | mb::OkOnly,
+                                warningTitle);
+            });
+        }
+        // The control keeps what stands before a NUL, and no more than it holds.
+        trap.Step([&] { active().Text1().SetText(text); });
+        trap.Step([&] { ShowCaretPosition(app); });
+        trap.Step([&] { app::ClearFlag(active().Text1(), Modified); });
     });
 }
 

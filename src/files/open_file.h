@@ -9,9 +9,14 @@ class App;
 
 namespace files {
 
-// Loads a file's bytes into the active document window. Without a name it does nothing yet:
-// the Open dialog, the save question and the size and NUL rules come with the file
-// procedures, which replace this simple loader.
+// A file longer than this does not fit the document whole.
+inline constexpr std::size_t kWholeFileLimit = 65535;
+
+// Reads a file into the active document window. Without a name the Open dialog asks for one.
+// With `reuse` the file goes into the active window, after the save question when it is
+// modified; without it a window that already holds text keeps it and the file gets a new one.
+// A file too large for the window, or one with a NUL, is marked in the caption and loaded up
+// to what fits; Save then asks for a name.
 void OpenFile(app::App& app, std::optional<std::string> name = std::nullopt,
               std::optional<int> reuse = std::nullopt);
 

@@ -4,6 +4,8 @@ namespace platform {
 
 std::string ErrorDescription(int number) {
     switch (number) {
+    case err::OutOfMemory: return "Out of memory";
+    case err::NoObject: return "Object variable or With block variable not set";
     case err::BadFileName: return "Bad file name or number";
     case err::FileNotFound: return "File not found";
     case err::DiskFull: return "Disk full";

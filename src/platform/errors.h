@@ -6,12 +6,14 @@
 namespace platform {
 
 namespace err {
+inline constexpr int OutOfMemory = 7;
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DiskFull = 61;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
+inline constexpr int NoObject = 91; // a window the statement needs is not there
 inline constexpr int PrinterError = 482;
 inline constexpr int DialogCancelled = 32755;
 } // namespace err

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/common_dialog.h"
 #include "platform/file_system.h"
 #include "platform/form.h"
 #include "platform/menu.h"
@@ -49,6 +50,8 @@ class Platform {
     virtual Answer MsgBox(std::string_view text, int style, std::string_view title) = 0;
     virtual void Beep() = 0;
     virtual FileSystem& Files() = 0;
+    // A common dialog for Open and Save; the frame keeps the program's one.
+    virtual std::unique_ptr<CommonDialog> CreateCommonDialog() = 0;
     // The path of a special folder (36 the Windows folder, 37 the system folder); throws
     // RuntimeError when the system has none.
     virtual std::string SpecialFolder(int folder) = 0;

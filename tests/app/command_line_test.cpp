@@ -6,7 +6,7 @@ class CommandLineTest : public AppTest {
   protected:
     void SetUp() override {
         platform.files.files["C:\\a b.txt"] = "first";
-        platform.files.files["c.txt"] = "second\r\nline";
+        platform.files.files["C:\\WORK\\c.txt"] = "second\r\nline";
         platform.files.folders.insert("C:\\folder");
     }
     std::vector<std::string> Captions() {
@@ -28,8 +28,8 @@ TEST_F(CommandLineTest, QuotedNameWithBlankAndPlainNameOpenTwoWindows) {
     EXPECT_EQ(second->Text1().Text(), "second\r\nline");
     EXPECT_EQ(first->form().State(), WindowState::Normal);
     EXPECT_EQ(second->form().State(), WindowState::Normal);
-    // Loaded, not modified.
-    EXPECT_EQ(second->Text1().Tag(), "1");
+    // Loaded whole, not modified: text present and in-place save allowed.
+    EXPECT_EQ(second->Text1().Tag(), "5");
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -27,14 +27,23 @@ void FakeTextBox::Changed() {
     if (onChange) onChange();
 }
 
+size_t FakeTextBox::Room() const {
+    return multiLine_ ? static_cast<size_t>(platform::kMultiLineCapacity) : std::string::npos;
+}
+
 void FakeTextBox::Replace(int start, int length, std::string_view text, bool undoable) {
+    // An insert that does not fit keeps the part that does.
+    std::string_view insert = UpToNul(text);
+    size_t kept = text_.size() - static_cast<size_t>(length);
+    if (Room() != std::string::npos)
+        insert = insert.substr(0, kept < Room() ? Room() - kept : 0);
     if (undoable) {
         undoText_ = text_;
         undoStart_ = start_;
         canUndo_ = true;
     }
-    text_.replace(start, length, UpToNul(text));
-    start_ = start + static_cast<int>(UpToNul(text).size());
+    text_.replace(start, length, insert);
+    start_ = start + static_cast<int>(insert.size());
     length_ = 0;
     Changed();
 }
@@ -42,7 +51,7 @@ void FakeTextBox::Replace(int start, int length, std::string_view text, bool und
 void FakeTextBox::SetText(std::string_view text) {
     // A program write empties the undo buffer, as the edit control's does.
     canUndo_ = false;
-    text_ = UpToNul(text);
+    text_ = UpToNul(text).substr(0, Room());
     start_ = 0;
     length_ = 0;
     Changed();

@@ -70,7 +70,8 @@ class FakeCheckBox : public FakeControl<platform::CheckBox> {
 };
 
 // A text box with the edit control's rules: lines end in CR LF, a NUL ends a written text,
-// one undo step, one change event per change.
+// a multi-line box holds kMultiLineCapacity characters, one undo step, one change event per
+// change.
 class FakeTextBox : public FakeControl<platform::TextBox> {
   public:
     FakeTextBox(const platform::ControlDef& def, bool multiLine);
@@ -93,6 +94,7 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
   private:
     void Replace(int start, int length, std::string_view text, bool undoable);
     void Changed();
+    size_t Room() const; // the most characters the box holds
     int LineStart(int line) const;
     int LineOf(int offset) const;
     int LineLength(int line) const;

@@ -53,6 +53,17 @@ bool FakeForm::Close(platform::UnloadMode mode) {
     bool cancel = false;
     if (onQueryUnload) onQueryUnload(mode, cancel);
     if (cancel) return false;
+    // The frame asks every document window first; one refusal keeps everything open.
+    platform::UnloadMode childMode = mode == platform::UnloadMode::WindowsShutdown
+                                         ? mode
+                                         : platform::UnloadMode::FrameClosing;
+    std::vector<FakeForm*> children = created_;
+    for (FakeForm* child : children) {
+        if (std::find(created_.begin(), created_.end(), child) == created_.end()) continue;
+        bool childCancel = false;
+        if (child->onQueryUnload) child->onQueryUnload(childMode, childCancel);
+        if (childCancel) return false;
+    }
     Unload();
     return true;
 }
@@ -60,7 +71,7 @@ bool FakeForm::Close(platform::UnloadMode mode) {
 void FakeForm::Unload() {
     if (!loaded_) return;
     // Closing the frame closes its document windows first.
-    std::vector<FakeForm*> children = children_;
+    std::vector<FakeForm*> children = created_;
     for (FakeForm* child : children) child->Unload();
     loaded_ = false;
     visible_ = false;
@@ -80,6 +91,7 @@ std::unique_ptr<platform::Form> FakeForm::CreateChild(const platform::FormDef& d
     child->visible_ = true;
     FakeForm* previous = children_.empty() ? nullptr : children_.front();
     children_.insert(children_.begin(), child.get());
+    created_.push_back(child.get());
     if (previous && previous->onDeactivate) previous->onDeactivate();
     return child;
 }
@@ -104,6 +116,7 @@ void FakeForm::Activate(FakeForm* child) {
 }
 
 void FakeForm::ChildGone(FakeForm* child) {
+    created_.erase(std::remove(created_.begin(), created_.end(), child), created_.end());
     auto it = std::find(children_.begin(), children_.end(), child);
     if (it == children_.end()) return;
     bool wasActive = it == children_.begin();
@@ -124,24 +137,151 @@ bool FakeForm::ChooseMenu(std::string_view itemName, int index) {
 
 // ---- file system ----
 
-bool FakeFileSystem::Exists(std::string_view path) {
+void FakeFileSystem::Fail(std::string op, int error, int nth, int times) {
+    int done = calls_[op];
+    faults_[std::move(op)] = {error, done + nth, done + nth + times - 1};
+}
+
+void FakeFileSystem::Enter(const std::string& op, std::string_view path) {
+    log.push_back(op + " " + std::string(path));
+    ++calls_[op];
+}
+
+bool FakeFileSystem::Failing(const std::string& op, int& error) {
+    auto it = faults_.find(op);
+    if (it == faults_.end()) return false;
+    int call = calls_[op];
+    if (call < it->second.first || call > it->second.last) return false;
+    error = it->second.error;
+    return true;
+}
+
+namespace {
+[[noreturn]] void Throw(int error) { throw platform::RuntimeError(error); }
+} // namespace
+
+bool FakeFileSystem::Exists(std::string_view name) {
+    std::string path = FullPath(name);
     return files.contains(path) || folders.contains(path);
 }
 
-bool FakeFileSystem::IsFolder(std::string_view path) {
+bool FakeFileSystem::IsFolder(std::string_view name) {
+    std::string path = FullPath(name);
     if (folders.contains(path)) return true;
     if (files.contains(path)) return false;
-    throw platform::RuntimeError(platform::err::FileNotFound);
+    Throw(platform::err::FileNotFound);
 }
 
-std::int64_t FakeFileSystem::FileLength(std::string_view path) {
-    return static_cast<std::int64_t>(ReadAll(path).size());
+std::string FakeFileSystem::FullPath(std::string_view path) {
+    bool full = (path.size() > 1 && path[1] == ':') || path.starts_with("\\\\");
+    return full ? std::string(path) : currentFolder + std::string(path);
 }
 
-std::string FakeFileSystem::ReadAll(std::string_view path) {
+std::int64_t FakeFileSystem::FileLength(std::string_view name) {
+    std::string path = FullPath(name);
+    Enter("FileLength", path);
+    if (int error; Failing("FileLength", error)) Throw(error);
     auto it = files.find(path);
-    if (it == files.end()) throw platform::RuntimeError(platform::err::FileNotFound);
+    if (it == files.end()) Throw(platform::err::FileNotFound);
+    return static_cast<std::int64_t>(it->second.size());
+}
+
+std::string FakeFileSystem::ReadAll(std::string_view name) {
+    std::string path = FullPath(name);
+    Enter("ReadAll", path);
+    if (int error; Failing("ReadAll", error)) Throw(error);
+    if (folders.contains(path)) Throw(platform::err::PathFileAccess);
+    if (locked.contains(path)) Throw(platform::err::PermissionDenied);
+    auto it = files.find(path);
+    if (it == files.end()) Throw(platform::err::FileNotFound);
     return it->second;
+}
+
+void FakeFileSystem::Copy(std::string_view fromName, std::string_view toName) {
+    std::string from = FullPath(fromName), to = FullPath(toName);
+    Enter("Copy", from);
+    auto it = files.find(from);
+    if (it == files.end()) Throw(platform::err::FileNotFound);
+    if (locked.contains(from) || locked.contains(to) || readOnly.contains(to))
+        Throw(platform::err::PermissionDenied);
+    std::string content = it->second;
+    if (int error; Failing("Copy", error)) {
+        files[to] = content.substr(0, content.size() / 2);
+        Throw(error);
+    }
+    files[to] = content;
+}
+
+void FakeFileSystem::Delete(std::string_view name) {
+    std::string path = FullPath(name);
+    Enter("Delete", path);
+    if (int error; Failing("Delete", error)) Throw(error);
+    auto it = files.find(path);
+    if (it == files.end()) Throw(platform::err::FileNotFound);
+    if (readOnly.contains(path) || locked.contains(path)) Throw(platform::err::PermissionDenied);
+    files.erase(it);
+}
+
+namespace {
+
+class FakeOutputFile : public platform::OutputFile {
+  public:
+    FakeOutputFile(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+    void Write(std::string_view bytes) override {
+        Check("Write");
+        if (int error; fs_.Failing("Write", error)) {
+            fs_.files[path_] = std::string(bytes.substr(0, bytes.size() / 2));
+            Throw(error);
+        }
+        fs_.files[path_] = std::string(bytes);
+    }
+    void Flush() override {
+        Check("Flush");
+        if (int error; fs_.Failing("Flush", error)) Throw(error);
+    }
+    void Close() override {
+        fs_.Enter("Close", path_);
+        if (!open_) return;
+        if (int error; fs_.Failing("Close", error)) Throw(error);
+        open_ = false;
+    }
+
+  private:
+    void Check(const std::string& op) {
+        fs_.Enter(op, path_);
+        if (!open_) Throw(platform::err::BadFileName);
+    }
+    FakeFileSystem& fs_;
+    std::string path_;
+    bool open_ = true;
+};
+
+} // namespace
+
+std::unique_ptr<platform::OutputFile> FakeFileSystem::OpenForWriting(std::string_view name,
+                                                                     bool empty) {
+    std::string path = FullPath(name);
+    std::string op = empty ? "OpenEmpty" : "Open";
+    Enter(op, path);
+    if (int error; Failing(op, error)) Throw(error);
+    if (folders.contains(path)) Throw(platform::err::PathFileAccess);
+    if (readOnly.contains(path) || locked.contains(path)) Throw(platform::err::PermissionDenied);
+    std::string& content = files[path];
+    if (empty) content.clear();
+    return std::make_unique<FakeOutputFile>(*this, path);
+}
+
+void FakeCommonDialog::Show(const char* kind) {
+    platform_.dialogs.push_back({kind, fileName, filter, dialogTitle});
+    std::optional<std::string> answer;
+    if (!platform_.dialogAnswers.empty()) {
+        answer = platform_.dialogAnswers.front();
+        platform_.dialogAnswers.pop_front();
+    }
+    if (!answer) throw platform::RuntimeError(platform::err::DialogCancelled);
+    fileName = *answer;
+    size_t slash = answer->find_last_of('\\');
+    fileTitle = slash == std::string::npos ? *answer : answer->substr(slash + 1);
 }
 
 // ---- platform ----
@@ -150,6 +290,10 @@ std::unique_ptr<platform::MdiFrame> FakePlatform::CreateFrame(const platform::Fo
     auto form = std::make_unique<FakeMdiFrame>(def, nullptr);
     frame = form.get();
     return form;
+}
+
+std::unique_ptr<platform::CommonDialog> FakePlatform::CreateCommonDialog() {
+    return std::make_unique<FakeCommonDialog>(*this);
 }
 
 std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDef& def) {

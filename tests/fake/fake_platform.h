@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ class FakeForm : public platform::MdiFrame {
     const std::vector<FakeForm*>& Children() const { return children_; } // front: active
     void Activate(FakeForm* child);  // the user clicks into a document window
     bool UserClose() { return Close(platform::UnloadMode::ControlMenu); }
+    // Windows is shutting down: the frame is asked to close.
+    bool EndSession() { return Close(platform::UnloadMode::WindowsShutdown); }
     // Presses a shortcut key in the frame: the shown menu bar's item runs.
     bool PressShortcut(platform::Shortcut s);
     // Chooses an item of the shown menu bar by name.
@@ -67,20 +70,67 @@ class FakeForm : public platform::MdiFrame {
     int left_ = 1200, top_ = 1200, width_ = 9000, height_ = 6000;
     platform::Menu* menu_ = nullptr;
     std::map<std::string, std::unique_ptr<platform::Control>, std::less<>> controls_;
-    std::vector<FakeForm*> children_;
+    std::vector<FakeForm*> children_; // front: active
+    std::vector<FakeForm*> created_;  // in the order they were made
 };
 
 using FakeMdiFrame = FakeForm;
 
+// Files in memory. Any operation can be made to fail (`Fail`), to show what the program does
+// when a disk fills up or a file is taken away halfway.
 class FakeFileSystem : public platform::FileSystem {
   public:
     bool Exists(std::string_view path) override;
     bool IsFolder(std::string_view path) override;
+    std::string FullPath(std::string_view path) override;
     std::int64_t FileLength(std::string_view path) override;
     std::string ReadAll(std::string_view path) override;
+    void Copy(std::string_view from, std::string_view to) override;
+    void Delete(std::string_view path) override;
+    std::unique_ptr<platform::OutputFile> OpenForWriting(std::string_view path, bool empty) override;
 
+    // Test side. Operation names: "FileLength", "ReadAll", "Copy", "Delete", "OpenEmpty",
+    // "Open", "Write", "Flush", "Close". The nth call of `op` (1-based) and the `times` - 1
+    // calls after it fail with `error`. A failing Copy or Write leaves half of the bytes
+    // behind, as a full disk does.
+    void Fail(std::string op, int error, int nth = 1, int times = 1);
     std::map<std::string, std::string, std::less<>> files;
     std::set<std::string, std::less<>> folders;
+    std::set<std::string, std::less<>> readOnly; // cannot be opened for writing or deleted
+    std::set<std::string, std::less<>> locked;   // held by another program: cannot be opened
+    std::vector<std::string> log;                // "op path" of every operation, in order
+    std::string currentFolder = "C:\\WORK\\";
+
+    // Called by the fake's output files.
+    void Enter(const std::string& op, std::string_view path);
+    bool Failing(const std::string& op, int& error);
+
+  private:
+    struct Fault {
+        int error;
+        int first, last;
+    };
+    std::map<std::string, Fault, std::less<>> faults_;
+    std::map<std::string, int, std::less<>> calls_;
+};
+
+// The common dialog, answered from a script: each Show takes the next answer, a path or
+// nullopt for Cancel. With no answer left, Show cancels.
+class FakeCommonDialog : public platform::CommonDialog {
+  public:
+    explicit FakeCommonDialog(class FakePlatform& platform) : platform_(platform) {}
+    void ShowOpen() override { Show("Open"); }
+    void ShowSave() override { Show("Save"); }
+
+  private:
+    void Show(const char* kind);
+    FakePlatform& platform_;
+};
+
+// What a dialog looked like when it was shown.
+struct ShownDialog {
+    std::string kind; // "Open" or "Save"
+    std::string fileName, filter, dialogTitle;
 };
 
 // Thrown by EndProgram: the program ended at once.
@@ -102,6 +152,7 @@ class FakePlatform : public platform::Platform {
     platform::Answer MsgBox(std::string_view text, int style, std::string_view title) override;
     void Beep() override { ++beeps; }
     platform::FileSystem& Files() override { return files; }
+    std::unique_ptr<platform::CommonDialog> CreateCommonDialog() override;
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
@@ -111,6 +162,8 @@ class FakePlatform : public platform::Platform {
     // Test side.
     std::deque<platform::Answer> answers; // answers to the next message boxes, in order
     std::vector<ShownMessage> messages;
+    std::deque<std::optional<std::string>> dialogAnswers; // chosen paths; nullopt cancels
+    std::vector<ShownDialog> dialogs;
     int beeps = 0;
     FakeFileSystem files;
     std::map<int, std::string> specialFolders{{36, "C:\\WINDOWS"}, {37, "C:\\WINDOWS\\system32"}};

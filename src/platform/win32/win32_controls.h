@@ -71,6 +71,7 @@ class Win32TextBox : public Win32Control<TextBox> {
     void Selection(DWORD& start, DWORD& end) const;
 
     bool writing_ = false;
+    size_t capacity_ = std::string::npos; // characters the box holds
 };
 
 class Win32ListBox : public Win32Control<ListBox> {

@@ -1,4 +1,4 @@
-// Reading files and asking about them with CreateFileA and friends.
+// Reading, writing, copying and asking about files with CreateFileA and friends.
 #include "platform/win32/win32_file_system.h"
 
 #include <algorithm>
@@ -72,6 +72,17 @@ bool Win32FileSystem::IsFolder(std::string_view path) {
     return Attributes(path).dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
 }
 
+std::string Win32FileSystem::FullPath(std::string_view path) {
+    std::string name = PathText(path);
+    DWORD length = GetFullPathNameA(name.c_str(), 0, nullptr, nullptr);
+    if (length == 0) ThrowLastError();
+    std::string full(length, '\0');
+    length = GetFullPathNameA(name.c_str(), length, full.data(), nullptr);
+    if (length == 0 || length >= full.size()) ThrowLastError();
+    full.resize(length);
+    return full;
+}
+
 std::int64_t Win32FileSystem::FileLength(std::string_view path) {
     WIN32_FILE_ATTRIBUTE_DATA data = Attributes(path);
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -102,6 +113,75 @@ std::string Win32FileSystem::ReadAll(std::string_view path) {
     }
     bytes.resize(done);
     return bytes;
+}
+
+void Win32FileSystem::Copy(std::string_view from, std::string_view to) {
+    std::string source = PathText(from), target = PathText(to);
+    if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) ThrowLastError();
+}
+
+void Win32FileSystem::Delete(std::string_view path) {
+    std::string name = PathText(path);
+    if (!DeleteFileA(name.c_str())) ThrowLastError();
+}
+
+namespace {
+
+class Win32OutputFile : public OutputFile {
+  public:
+    explicit Win32OutputFile(HANDLE handle) : handle_(handle) {}
+    ~Win32OutputFile() override {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    void Write(std::string_view bytes) override {
+        LARGE_INTEGER start{};
+        if (!SetFilePointerEx(Open(), start, nullptr, FILE_BEGIN)) ThrowLastError();
+        size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
+            DWORD written = 0;
+            if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) ThrowLastError();
+            if (written == 0) throw RuntimeError(err::DiskFull);
+            done += written;
+        }
+        if (!SetEndOfFile(handle_)) ThrowLastError();
+    }
+    void Flush() override {
+        if (!FlushFileBuffers(Open())) ThrowLastError();
+    }
+    void Close() override {
+        if (handle_ == INVALID_HANDLE_VALUE) return;
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        if (!CloseHandle(handle)) ThrowLastError();
+    }
+
+  private:
+    HANDLE Open() const {
+        if (handle_ == INVALID_HANDLE_VALUE) throw RuntimeError(err::BadFileName);
+        return handle_;
+    }
+    HANDLE handle_;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(std::string_view path, bool empty) {
+    std::string name = PathText(path);
+    // OPEN_ALWAYS keeps the file's attributes and links; CREATE_ALWAYS would refuse a hidden
+    // file and replace the file's identity.
+    HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        DWORD attributes = GetFileAttributesA(name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw RuntimeError(err::PathFileAccess);
+        throw RuntimeError(ErrorNumberFor(error));
+    }
+    auto file = std::make_unique<Win32OutputFile>(handle);
+    if (empty && !SetEndOfFile(handle)) ThrowLastError();
+    return file;
 }
 
 } // namespace platform::win32

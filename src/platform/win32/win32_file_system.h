@@ -14,8 +14,12 @@ class Win32FileSystem : public FileSystem {
   public:
     bool Exists(std::string_view path) override;
     bool IsFolder(std::string_view path) override;
+    std::string FullPath(std::string_view path) override;
     std::int64_t FileLength(std::string_view path) override;
     std::string ReadAll(std::string_view path) override;
+    void Copy(std::string_view from, std::string_view to) override;
+    void Delete(std::string_view path) override;
+    std::unique_ptr<OutputFile> OpenForWriting(std::string_view path, bool empty) override;
 };
 
 } // namespace platform::win32

@@ -7,6 +7,7 @@
 
 #include "platform/errors.h"
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_common_dialog.h"
 #include "platform/win32/win32_form_kinds.h"
 #include "platform/win32/win32_menu.h"
 
@@ -64,6 +65,10 @@ Answer Win32Platform::MsgBox(std::string_view text, int style, std::string_view 
     int answer = MessageBoxA(owner, CString(text).c_str(), CString(title).c_str(),
                              static_cast<UINT>(style));
     return static_cast<Answer>(answer);
+}
+
+std::unique_ptr<CommonDialog> Win32Platform::CreateCommonDialog() {
+    return std::make_unique<Win32CommonDialog>();
 }
 
 void Win32Platform::Beep() { MessageBeep(MB_OK); }

@@ -30,6 +30,7 @@ class Win32Platform : public Platform {
     Answer MsgBox(std::string_view text, int style, std::string_view title) override;
     void Beep() override;
     FileSystem& Files() override { return files_; }
+    std::unique_ptr<CommonDialog> CreateCommonDialog() override;
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override;
     NumberFormat Numbers() override;

@@ -12,8 +12,13 @@ void Win32TextBox::Create(HWND parent, const ControlDef& def, HFONT font) {
     if (def.kind == ControlKind::MultiLineBox)
         style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
     CreateChildWindow(parent, "EDIT", def, style, WS_EX_CLIENTEDGE, font);
-    // The system's default limit would stop typing at 30000 characters.
-    if (hwnd_) ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+    // The system's default limit would stop typing at 30000 characters. The document's box
+    // holds its capacity: the limit stops typing and inserts; writes are cut here, since the
+    // edit control takes any length through WM_SETTEXT.
+    if (def.kind == ControlKind::MultiLineBox) capacity_ = kMultiLineCapacity;
+    if (hwnd_)
+        ::SendMessageA(hwnd_, EM_SETLIMITTEXT,
+                       capacity_ == std::string::npos ? 0 : static_cast<WPARAM>(capacity_), 0);
 }
 
 template <class Write> void Win32TextBox::ProgramWrite(Write write) {
@@ -56,7 +61,8 @@ bool Win32TextBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
 std::string Win32TextBox::Text() const { return WindowText(hwnd_); }
 
 void Win32TextBox::SetText(std::string_view text) {
-    std::string value = CString(text);
+    // Cut before copying: a file of hundreds of megabytes needs no copy of its own.
+    std::string value = CString(text.substr(0, capacity_));
     ProgramWrite([&] { ::SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str())); });
 }
 

@@ -1,0 +1,165 @@
+#include "files/save_file.h"
+
+#include "app/app.h"
+#include "app/document_flags.h"
+#include "app/document_window.h"
+#include "app/error_trap.h"
+#include "app/frame_window.h"
+#include "app/text_helpers.h"
+#include "app/texts.h"
+#include "files/status_bar.h"
+
+namespace files {
+
+namespace {
+
+constexpr const char* kLineBreak = "\r\n";
+
+platform::OutputFile& Opened(const std::unique_ptr<platform::OutputFile>& file) {
+    // Writing to a file whose open failed and was ignored.
+    if (!file) throw platform::RuntimeError(platform::err::BadFileName);
+    return *file;
+}
+
+} // namespace
+
+std::string BackupPath(std::string_view path) {
+    return app::TextUpToLast(path, "\\") + app::text::BackupPrefix + app::TextAfterLast(path, "\\");
+}
+
+bool SaveDocument(app::App& app, app::Document& doc) {
+    if (app::HasFlag(doc.Text1(), app::flag::SaveInPlace)) {
+        WriteDocumentFile(app, doc, doc.StatusBar1().PanelText(panel::Path));
+        return false;
+    }
+    return SaveDocumentAs(app, doc);
+}
+
+bool SaveDocumentAs(app::App& app, app::Document& doc) {
+    namespace mb = platform::mb;
+    bool cancelled = false;
+    app::RunTrapped(app.platform, [&](app::ErrorTrap& trap) {
+        bool isNew = false;
+        trap.Handle(platform::err::FileNotFound, [&](const platform::RuntimeError&) {
+            isNew = true;
+            return true;
+        });
+        trap.Handle(platform::err::DialogCancelled, [&](const platform::RuntimeError&) {
+            cancelled = true;
+            return false;
+        });
+        platform::CommonDialog& dialog = app.frame().comDlg();
+        trap.Step([&] { dialog.fileName = doc.form().Caption(); });
+        dialog.filter = app::text::FileFilter;
+        dialog.dialogTitle = app::text::SaveTitle;
+        trap.Step([&] { dialog.ShowSave(); });
+        const std::string path = dialog.fileName;
+        const std::string title = dialog.fileTitle;
+
+        trap.Step([&] { app.platform.Files().FileLength(path); });
+        if (!isNew) {
+            platform::Answer answer = platform::Answer::No;
+            trap.Step([&] {
+                std::string caption = doc.form().Caption();
+                answer = app.platform.MsgBox("File " + title + " already exists." + kLineBreak +
+                                                 "Do you want to overwrite it?",
+                                             mb::YesNo | mb::Question | mb::DefaultButton2, caption);
+            });
+            if (answer != platform::Answer::Yes) return;
+        }
+        trap.Step([&] { WriteDocumentFile(app, doc, path); });
+        // Save writes to the path panel's path without asking. That is right only when the
+        // panel names the file just chosen: after a refused write it still names the old
+        // file, which may be one that was loaded only in part.
+        trap.Step([&] {
+            if (doc.StatusBar1().PanelText(panel::Path) == path)
+                app::SetFlag(doc.Text1(), app::flag::SaveInPlace);
+        });
+    });
+    return cancelled;
+}
+
+bool WriteDocumentFile(app::App& app, app::Document& doc, const std::string& path) {
+    namespace mb = platform::mb;
+    platform::FileSystem& fs = app.platform.Files();
+    const std::string name = app::TextAfterLast(path, "\\");
+    const std::string backup = BackupPath(path);
+    bool saved = false;
+
+    app::RunTrapped(app.platform, [&](app::ErrorTrap& trap) {
+        bool isNew = false;
+        trap.Handle(platform::err::FileNotFound, [&](const platform::RuntimeError&) {
+            isNew = true;
+            return true;
+        });
+        // The edit control's text is already in the ANSI code page: its bytes go to the file
+        // as they are.
+        std::string bytes;
+        trap.Step([&] { bytes = doc.Text1().Text(); });
+        trap.Step([&] { fs.FileLength(path); });
+
+        bool backedUp = false;
+        if (!isNew) {
+            trap.Step([&] {
+                fs.Copy(path, backup);
+                backedUp = true;
+            });
+            // Emptying the file without a whole copy of it would lose it if the write failed
+            // (a full disk, a vanished drive): the file stays as it is.
+            if (!backedUp && !isNew) {
+                trap.Step([&] {
+                    app.platform.MsgBox("File " + name + " wasn't saved!" + kLineBreak +
+                                            "No backup copy of it could be made, so the file "
+                                            "was left as it was.",
+                                        mb::Critical | mb::OkOnly, app::text::FileErrorTitle);
+                });
+                return;
+            }
+        }
+        std::unique_ptr<platform::OutputFile> file;
+        if (backedUp) {
+            trap.Step([&] { file = fs.OpenForWriting(path, true); });
+            trap.Step([&] {
+                if (file) file->Close();
+            });
+        }
+        bool written = false, flushed = false, closed = false;
+        file = nullptr;
+        trap.Step([&] { file = fs.OpenForWriting(path, false); });
+        trap.Step([&] {
+            Opened(file).Write(bytes);
+            written = true;
+        });
+        // The new content must be on the disk before its backup goes.
+        trap.Step([&] {
+            Opened(file).Flush();
+            flushed = true;
+        });
+        trap.Step([&] {
+            Opened(file).Close();
+            closed = true;
+        });
+
+        // A size that could not be read counts as wrong: the backup stays.
+        std::int64_t size = -1;
+        trap.Step([&] { size = fs.FileLength(path); });
+        saved = written && flushed && closed && size == static_cast<std::int64_t>(bytes.size());
+        if (saved) {
+            if (backedUp) trap.Step([&] { fs.Delete(backup); });
+        } else {
+            trap.Step([&] {
+                std::string text = "File " + name + " wasn't successfully saved!";
+                if (backedUp)
+                    text += kLineBreak + std::string("Previous version of file is stored in ") +
+                            app::text::BackupPrefix + name;
+                app.platform.MsgBox(text, mb::Critical | mb::OkOnly, app::text::FileErrorTitle);
+            });
+        }
+        trap.Step([&] { ShowFileInfo(app, doc, path, name); });
+        // A text that is on no disk stays modified, so that closing its window still asks.
+        if (saved) trap.Step([&] { app::ClearFlag(doc.Text1(), app::flag::Modified); });
+    });
+    return saved;
+}
+
+} // namespace files
