@@ -181,6 +181,7 @@ std::int64_t FakeFileSystem::FileLength(std::string_view name) {
     std::string path = FullPath(name);
     Enter("FileLength", path);
     if (int error; Failing("FileLength", error)) Throw(error);
+    if (folders.contains(path)) return 0; // as the system answers for a folder
     auto it = files.find(path);
     if (it == files.end()) Throw(platform::err::FileNotFound);
     return static_cast<std::int64_t>(it->second.size());

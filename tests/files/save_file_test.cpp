@@ -1,0 +1,241 @@
+#include "app/app_fixture.h"
+#include "app/document_flags.h"
+#include "files/open_file.h"
+#include "files/save_file.h"
+#include "platform/errors.h"
+
+using platform::Answer;
+namespace mb = platform::mb;
+namespace err = platform::err;
+
+namespace {
+
+const std::string kPath = "C:\\docs\\notes.txt";
+const std::string kBackup = "C:\\docs\\~Scrivex.temporary.notes.txt";
+
+// A window that loaded notes.txt whole and was edited since.
+class SaveTest : public AppTest {
+  protected:
+    void SetUp() override {
+        platform.files.files[kPath] = "old content";
+        Start();
+        files::OpenFile(app, kPath, 1);
+        doc = Active();
+        Text1(doc).Type("new ");
+        platform.files.log.clear();
+    }
+    bool Modified() { return app::HasFlag(doc->Text1(), app::flag::Modified); }
+    std::map<std::string, std::string, std::less<>>& disk() { return platform.files.files; }
+    std::vector<std::string> Ops() {
+        std::vector<std::string> ops;
+        for (const auto& entry : platform.files.log) ops.push_back(entry.substr(0, entry.find(' ')));
+        return ops;
+    }
+    app::Document* doc = nullptr;
+};
+
+} // namespace
+
+TEST_F(SaveTest, SaveInPlaceRewritesTheFileAndLeavesNoBackup) {
+    EXPECT_FALSE(files::SaveDocument(app, *doc));
+    EXPECT_EQ(disk()[kPath], "new old content");
+    EXPECT_FALSE(disk().contains(kBackup));
+    EXPECT_FALSE(Modified());
+    EXPECT_EQ(doc->Text1().Tag(), "5");
+    EXPECT_EQ(doc->form().Caption(), "notes.txt");
+    EXPECT_EQ(doc->StatusBar1().PanelText(5), "15 Bytes ");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.dialogs.empty());
+    // The backup exists before the file is emptied, and the new content is flushed before
+    // the backup goes.
+    EXPECT_EQ(Ops(), (std::vector<std::string>{"FileLength", "Copy", "OpenEmpty", "Close", "Open",
+                                               "Write", "Flush", "Close", "FileLength", "Delete",
+                                               "FileLength"}));
+    EXPECT_EQ(platform.files.log[1], "Copy " + kPath);
+    EXPECT_EQ(platform.files.log[9], "Delete " + kBackup);
+}
+
+TEST_F(SaveTest, SaveAsToANewFileMakesNoBackupAndAllowsSaveInPlace) {
+    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    platform.dialogAnswers = {"C:\\other\\copy.log"};
+    ASSERT_TRUE(frame().PressShortcut(platform::Ctrl('S'))); // Save acts as Save As
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].kind, "Save");
+    EXPECT_EQ(platform.dialogs[0].fileName, "notes.txt");
+    EXPECT_EQ(platform.dialogs[0].dialogTitle, "Save text file");
+    EXPECT_EQ(platform.dialogs[0].filter, "Text files (*.txt)|*.txt|Log files (*.log)|*.log|INI "
+                                          "files (*.ini)|*.ini|All files (*.*)|*.*");
+    EXPECT_EQ(disk()["C:\\other\\copy.log"], "new old content");
+    EXPECT_EQ(disk()[kPath], "old content");
+    for (const auto& entry : platform.files.log) EXPECT_NE(entry.substr(0, 4), "Copy");
+    EXPECT_EQ(doc->form().Caption(), "copy.log");
+    EXPECT_EQ(doc->StatusBar1().PanelText(4), "C:\\other\\copy.log");
+    EXPECT_EQ(doc->Text1().Tag(), "5");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SaveTest, SaveAsOverAnExistingFileAsksFirst) {
+    disk()["C:\\d\\x.txt"] = "x";
+    struct Case {
+        Answer answer;
+        std::string after;
+    };
+    for (const Case& c : {Case{Answer::No, "x"}, Case{Answer::Yes, "new old content"}}) {
+        platform.messages.clear();
+        platform.answers = {c.answer};
+        platform.dialogAnswers = {"C:\\d\\x.txt"};
+        EXPECT_FALSE(files::SaveDocumentAs(app, *doc)); // only Cancel in the dialog cancels
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, "File x.txt already exists.\r\nDo you want to overwrite it?");
+        EXPECT_EQ(platform.messages[0].title, "notes.txt");
+        EXPECT_EQ(platform.messages[0].style, mb::YesNo | mb::Question | mb::DefaultButton2);
+        EXPECT_EQ(disk()["C:\\d\\x.txt"], c.after);
+        EXPECT_FALSE(disk().contains("C:\\d\\~Scrivex.temporary.x.txt"));
+    }
+    EXPECT_EQ(doc->form().Caption(), "x.txt");
+}
+
+TEST_F(SaveTest, CancelInTheSaveDialogWritesNothingAndSaysSo) {
+    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    EXPECT_TRUE(files::SaveDocument(app, *doc));
+    EXPECT_EQ(disk()[kPath], "old content");
+    EXPECT_TRUE(Modified());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SaveTest, APartlyLoadedFileProposesItsMarkedCaption) {
+    disk()["C:\\d\\big.txt"] = std::string(70000, 'b');
+    files::OpenFile(app, "C:\\d\\big.txt"); // a new window: the active one holds text
+    platform.dialogAnswers = {std::nullopt};
+    ASSERT_TRUE(frame().PressShortcut(platform::Ctrl('S')));
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].fileName, "~ under 64 kB ~ big.txt");
+    EXPECT_EQ(disk()["C:\\d\\big.txt"].size(), 70000u);
+}
+
+TEST_F(SaveTest, APathWithoutAFolderNamesTheBackupAfterTheWholePath) {
+    disk()["notes.txt"] = "old";
+    platform.files.currentFolder = "";
+    EXPECT_TRUE(files::WriteDocumentFile(app, *doc, "notes.txt"));
+    EXPECT_EQ(disk()["notes.txt"], "new old content");
+    EXPECT_EQ(doc->form().Caption(), "");
+    EXPECT_EQ(platform.files.log[1], "Copy notes.txt");
+    EXPECT_EQ(platform.files.log[9], "Delete notes.txt~Scrivex.temporary.");
+}
+
+// Every step of the save can fail; whatever the user answers, the previous content is on the
+// disk (in the file or in its backup) and the window's text is as it was.
+TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
+    struct Case {
+        const char* op;
+        int nth;
+        int error;
+        bool savedAfterIgnore; // the file holds the new text after Ignore to every report
+    };
+    const Case cases[] = {
+        {"FileLength", 1, err::PermissionDenied, true}, // the size question
+        {"Copy", 1, err::DiskFull, false},
+        {"OpenEmpty", 1, err::PermissionDenied, true},
+        {"Close", 1, err::PathFileAccess, true},
+        {"Open", 1, err::PermissionDenied, false},
+        {"Write", 1, err::DiskFull, false},
+        {"Flush", 1, err::DiskFull, false},
+        {"Close", 2, err::DiskFull, false},
+        {"FileLength", 2, err::PathFileAccess, false}, // the size check
+        {"Delete", 1, err::PermissionDenied, true},
+    };
+    const std::string text = "new old content";
+    for (const auto& c : cases) {
+        for (Answer answer : {Answer::Abort, Answer::Retry, Answer::Ignore}) {
+            SCOPED_TRACE(std::string(c.op) + " #" + std::to_string(c.nth) + " answer " +
+                         std::to_string(static_cast<int>(answer)));
+            fake::FakePlatform p;
+            p.files.files[kPath] = "old content";
+            app::App a(p);
+            a.Start();
+            files::OpenFile(a, kPath, 1);
+            app::Document& d = *a.ActiveDocument();
+            dynamic_cast<fake::FakeTextBox&>(d.Text1()).Type("new ");
+            p.files.Fail(c.op, c.error, c.nth);
+            p.answers.assign(10, answer);
+
+            bool ended = false;
+            try {
+                files::SaveDocument(a, d);
+            } catch (const fake::ProgramEnded&) {
+                ended = true;
+            }
+            auto& disk = p.files.files;
+            const bool inFile = disk[kPath] == "old content";
+            const bool inBackup = disk.contains(kBackup) && disk[kBackup] == "old content";
+            const bool saved =
+                answer == Answer::Retry || (answer == Answer::Ignore && c.savedAfterIgnore);
+            // Replaced only by a save that worked; else kept in the file or its backup.
+            if (saved)
+                EXPECT_EQ(disk[kPath], text);
+            else
+                EXPECT_TRUE(inFile || inBackup) << "file: " << disk[kPath];
+            EXPECT_EQ(d.Text1().Text(), text);
+            ASSERT_FALSE(p.messages.empty());
+            EXPECT_EQ(p.messages[0].title, "Run-time error");
+            EXPECT_EQ(ended, answer == Answer::Abort);
+            if (ended) continue;
+
+            // Saved: modified cleared, and the backup gone unless deleting it failed.
+            EXPECT_EQ(app::HasFlag(d.Text1(), app::flag::Modified), !saved);
+            if (saved)
+                EXPECT_EQ(disk.contains(kBackup),
+                          answer == Answer::Ignore && std::string(c.op) == "Delete");
+            // Not saved: the user is told so, with where the previous version is.
+            const auto& last = p.messages.back();
+            if (!saved) {
+                EXPECT_EQ(last.title, "File error");
+                EXPECT_EQ(last.style, mb::Critical | mb::OkOnly);
+                if (inBackup)
+                    EXPECT_EQ(last.text, "File notes.txt wasn't successfully saved!\r\nPrevious "
+                                         "version of file is stored in ~Scrivex.temporary.notes.txt");
+                else
+                    EXPECT_EQ(last.text.substr(0, 29), "File notes.txt wasn't saved!\r");
+            } else {
+                EXPECT_EQ(last.title, "Run-time error");
+            }
+        }
+    }
+}
+
+TEST_F(SaveTest, AReadOnlyFileStaysAsItWas) {
+    platform.files.readOnly.insert(kPath);
+    platform.answers.assign(10, Answer::Ignore);
+    files::SaveDocument(app, *doc);
+    EXPECT_EQ(disk()[kPath], "old content");
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(platform.messages.back().title, "File error");
+}
+
+TEST_F(SaveTest, AFailedNewFileNamesNoBackup) {
+    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    platform.dialogAnswers = {"C:\\d\\fresh.txt"};
+    platform.files.Fail("Write", err::DiskFull);
+    platform.answers.assign(10, Answer::Ignore);
+    files::SaveDocumentAs(app, *doc);
+    EXPECT_EQ(platform.messages.back().text, "File fresh.txt wasn't successfully saved!");
+    EXPECT_TRUE(Modified());
+    // The panel names the chosen file, so Save goes there from now on.
+    EXPECT_EQ(doc->Text1().Tag(), "7");
+}
+
+TEST_F(SaveTest, ARefusedSaveAsKeepsSaveAskingForAName) {
+    // A partly loaded file: Save As to an existing file whose backup cannot be made must not
+    // leave Save writing the part to the original path.
+    disk()["C:\\d\\big.txt"] = std::string(70000, 'b');
+    files::OpenFile(app, "C:\\d\\big.txt");
+    app::Document* big = Active();
+    disk()["C:\\d\\other.txt"] = "other";
+    platform.dialogAnswers = {"C:\\d\\other.txt"};
+    platform.files.Fail("Copy", err::DiskFull);
+    platform.answers = {Answer::Yes, Answer::Ignore, Answer::Ok};
+    files::SaveDocumentAs(app, *big);
+    EXPECT_EQ(disk()["C:\\d\\other.txt"], "other");
+    EXPECT_FALSE(app::HasFlag(big->Text1(), app::flag::SaveInPlace));
+    EXPECT_EQ(big->StatusBar1().PanelText(4), "C:\\d\\big.txt");
+}
