@@ -31,7 +31,8 @@ class FileSystem {
     virtual std::int64_t FileLength(std::string_view path) = 0;
     // The whole file as bytes.
     virtual std::string ReadAll(std::string_view path) = 0;
-    // Copies a file, replacing `to` when it exists.
+    // Copies a file, replacing `to` when it exists. The copy can be written and deleted even
+    // when the original is read-only.
     virtual void Copy(std::string_view from, std::string_view to) = 0;
     virtual void Delete(std::string_view path) = 0;
     // Opens a file for writing, made when it does not exist; `empty` cuts it to 0 bytes.

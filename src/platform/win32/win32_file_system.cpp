@@ -118,6 +118,11 @@ std::string Win32FileSystem::ReadAll(std::string_view path) {
 void Win32FileSystem::Copy(std::string_view from, std::string_view to) {
     std::string source = PathText(from), target = PathText(to);
     if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) ThrowLastError();
+    // The copy takes the original's attributes; a read-only copy could not be deleted or
+    // replaced afterwards.
+    DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
 void Win32FileSystem::Delete(std::string_view path) {
