@@ -39,7 +39,8 @@ std::string Text(size_t size) {
     std::string line = "The quick brown fox jumps over the lazy dog 0123456789 abcdefghij\r\n";
     std::string text;
     text.reserve(size);
-    while (text.size() < size) text += line;
+    while (text.size() < size)
+        text += line;
     text.resize(size);
     return text;
 }
@@ -159,8 +160,8 @@ void WholeProgram(const std::string& exe, const std::string& path, const std::st
         PROCESS_INFORMATION pi{};
         std::string command = "\"" + exe + "\" \"" + path + "\"";
         auto t0 = Clock::now();
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &si, &pi))
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &si, &pi))
             return;
         if (warns) {
             Found box{pi.dwProcessId, ""};
@@ -173,14 +174,17 @@ void WholeProgram(const std::string& exe, const std::string& path, const std::st
         if (Wait(doc, 30000)) shown.Add(Ms(t0, Clock::now()));
         Sleep(100);
         EnumWindows(CloseAll, static_cast<LPARAM>(pi.dwProcessId));
-        if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 1);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
-    if (warns) std::printf("  whole program: warning up after %7.1f ms,", warning.Median());
-    else std::printf("  whole program:");
-    std::printf(" document shown after %7.1f ms (start-up included) [%d runs]\n",
-                shown.Median(), runs);
+    if (warns)
+        std::printf("  whole program: warning up after %7.1f ms,", warning.Median());
+    else
+        std::printf("  whole program:");
+    std::printf(" document shown after %7.1f ms (start-up included) [%d runs]\n", shown.Median(),
+                runs);
 }
 
 } // namespace

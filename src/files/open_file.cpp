@@ -89,7 +89,8 @@ void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int>
             trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
             trap.Step([&] { PutMarkInFront(active(), app::text::LargeMark); });
             trap.Step([&] {
-                platform.MsgBox(app::text::LargeWarning, mb::Exclamation | mb::OkOnly, warningTitle);
+                platform.MsgBox(app::text::LargeWarning, mb::Exclamation | mb::OkOnly,
+                                warningTitle);
             });
         } else {
             trap.Step([&] { app::SetFlag(active().Text1(), SaveInPlace); });

@@ -61,9 +61,10 @@ bool SaveDocumentAs(app::App& app, app::Document& doc) {
             platform::Answer answer = platform::Answer::No;
             trap.Step([&] {
                 std::string caption = doc.form().Caption();
-                answer = app.platform.MsgBox("File " + title + " already exists." + kLineBreak +
-                                                 "Do you want to overwrite it?",
-                                             mb::YesNo | mb::Question | mb::DefaultButton2, caption);
+                answer =
+                    app.platform.MsgBox("File " + title + " already exists." + kLineBreak +
+                                            "Do you want to overwrite it?",
+                                        mb::YesNo | mb::Question | mb::DefaultButton2, caption);
             });
             if (answer != platform::Answer::Yes) return;
         }

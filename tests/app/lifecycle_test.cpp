@@ -20,7 +20,9 @@ class LifecycleTest : public AppTest {
             Text1(Active()).Type("+");
         }
     }
-    std::string Disk(int i) { return platform.files.files["C:\\d\\f" + std::to_string(i) + ".txt"]; }
+    std::string Disk(int i) {
+        return platform.files.files["C:\\d\\f" + std::to_string(i) + ".txt"];
+    }
     // The captions that the save questions named, in order.
     std::vector<std::string> Asked() {
         std::vector<std::string> titles;
@@ -131,7 +133,8 @@ TEST_F(LifecycleTest, CloseAllSavesEachWindowToItsOwnPathUnderItsOwnCaption) {
     platform.answers.assign(3, Answer::Yes);
     ASSERT_TRUE(frame().PressShortcut(platform::ShiftKey(platform::key::F(9))));
     EXPECT_EQ(Asked(), (std::vector<std::string>{"f3.txt", "f2.txt", "f1.txt"}));
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(Disk(i), "+v1");
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(Disk(i), "+v1");
     EXPECT_EQ(Count(), 0);
 }
 
@@ -149,7 +152,8 @@ TEST_F(LifecycleTest, ExitStopsAtTheFirstCancelWithEveryWindowOpen) {
             dynamic_cast<fake::FakeTextBox&>(a.ActiveDocument()->Text1()).Type("+");
         }
         p.answers = {Answer::Yes, Answer::Cancel};
-        bool closed = std::string(how) == "mnuFileExit" ? p.frame->ChooseMenu(how) && p.frame->Loaded() == false
+        bool closed = std::string(how) == "mnuFileExit"
+                          ? p.frame->ChooseMenu(how) && p.frame->Loaded() == false
                       : std::string(how) == "close box" ? p.frame->UserClose()
                                                         : p.frame->EndSession();
         EXPECT_FALSE(closed);

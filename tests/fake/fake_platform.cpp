@@ -18,14 +18,30 @@ FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
         std::unique_ptr<platform::Control> control;
         using K = platform::ControlKind;
         switch (c.kind) {
-        case K::Label: control = std::make_unique<FakeLabel>(c); break;
-        case K::TextBox: control = std::make_unique<FakeTextBox>(c, false); break;
-        case K::MultiLineBox: control = std::make_unique<FakeTextBox>(c, true); break;
-        case K::Button: control = std::make_unique<FakeButton>(c); break;
-        case K::CheckBox: control = std::make_unique<FakeCheckBox>(c); break;
-        case K::ListBox: control = std::make_unique<FakeListBox>(c); break;
-        case K::ComboList: control = std::make_unique<FakeComboList>(c); break;
-        case K::StatusBar: control = std::make_unique<FakeStatusBar>(c); break;
+        case K::Label:
+            control = std::make_unique<FakeLabel>(c);
+            break;
+        case K::TextBox:
+            control = std::make_unique<FakeTextBox>(c, false);
+            break;
+        case K::MultiLineBox:
+            control = std::make_unique<FakeTextBox>(c, true);
+            break;
+        case K::Button:
+            control = std::make_unique<FakeButton>(c);
+            break;
+        case K::CheckBox:
+            control = std::make_unique<FakeCheckBox>(c);
+            break;
+        case K::ListBox:
+            control = std::make_unique<FakeListBox>(c);
+            break;
+        case K::ComboList:
+            control = std::make_unique<FakeComboList>(c);
+            break;
+        case K::StatusBar:
+            control = std::make_unique<FakeStatusBar>(c);
+            break;
         }
         controls_[c.name] = std::move(control);
     }
@@ -33,7 +49,8 @@ FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
 
 FakeForm::~FakeForm() {
     if (frame_) frame_->ChildGone(this);
-    for (FakeForm* child : children_) child->frame_ = nullptr;
+    for (FakeForm* child : children_)
+        child->frame_ = nullptr;
 }
 
 void FakeForm::SetState(platform::WindowState s) {
@@ -41,7 +58,9 @@ void FakeForm::SetState(platform::WindowState s) {
     if (onResize) onResize();
 }
 
-void FakeForm::Show() { visible_ = true; }
+void FakeForm::Show() {
+    visible_ = true;
+}
 
 void FakeForm::Move(int l, int t, int w, int h) {
     left_ = l, top_ = t, width_ = w, height_ = h;
@@ -54,9 +73,8 @@ bool FakeForm::Close(platform::UnloadMode mode) {
     if (onQueryUnload) onQueryUnload(mode, cancel);
     if (cancel) return false;
     // The frame asks every document window first; one refusal keeps everything open.
-    platform::UnloadMode childMode = mode == platform::UnloadMode::WindowsShutdown
-                                         ? mode
-                                         : platform::UnloadMode::FrameClosing;
+    platform::UnloadMode childMode =
+        mode == platform::UnloadMode::WindowsShutdown ? mode : platform::UnloadMode::FrameClosing;
     std::vector<FakeForm*> children = created_;
     for (FakeForm* child : children) {
         if (std::find(created_.begin(), created_.end(), child) == created_.end()) continue;
@@ -72,7 +90,8 @@ void FakeForm::Unload() {
     if (!loaded_) return;
     // Closing the frame closes its document windows first.
     std::vector<FakeForm*> children = created_;
-    for (FakeForm* child : children) child->Unload();
+    for (FakeForm* child : children)
+        child->Unload();
     loaded_ = false;
     visible_ = false;
     if (onUnload) onUnload();
@@ -157,7 +176,9 @@ bool FakeFileSystem::Failing(const std::string& op, int& error) {
 }
 
 namespace {
-[[noreturn]] void Throw(int error) { throw platform::RuntimeError(error); }
+[[noreturn]] void Throw(int error) {
+    throw platform::RuntimeError(error);
+}
 } // namespace
 
 bool FakeFileSystem::Exists(std::string_view name) {
@@ -303,8 +324,9 @@ std::unique_ptr<platform::Form> FakePlatform::CreateForm(const platform::FormDef
     return form;
 }
 
-std::unique_ptr<platform::Menu> FakePlatform::CreateMenu(
-    const std::vector<platform::MenuItemDef>& tree, platform::MenuHandler handler) {
+std::unique_ptr<platform::Menu>
+FakePlatform::CreateMenu(const std::vector<platform::MenuItemDef>& tree,
+                         platform::MenuHandler handler) {
     return std::make_unique<platform::Menu>(tree, std::move(handler));
 }
 

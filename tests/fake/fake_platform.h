@@ -49,7 +49,7 @@ class FakeForm : public platform::MdiFrame {
     // Test side.
     platform::Menu* OwnMenu() const { return menu_; }
     const std::vector<FakeForm*>& Children() const { return children_; } // front: active
-    void Activate(FakeForm* child);  // the user clicks into a document window
+    void Activate(FakeForm* child); // the user clicks into a document window
     bool UserClose() { return Close(platform::UnloadMode::ControlMenu); }
     // Windows is shutting down: the frame is asked to close.
     bool EndSession() { return Close(platform::UnloadMode::WindowsShutdown); }
@@ -87,7 +87,8 @@ class FakeFileSystem : public platform::FileSystem {
     std::string ReadAll(std::string_view path) override;
     void Copy(std::string_view from, std::string_view to) override;
     void Delete(std::string_view path) override;
-    std::unique_ptr<platform::OutputFile> OpenForWriting(std::string_view path, bool empty) override;
+    std::unique_ptr<platform::OutputFile> OpenForWriting(std::string_view path,
+                                                         bool empty) override;
 
     // Test side. Operation names: "FileLength", "ReadAll", "Copy", "Delete", "OpenEmpty",
     // "Open", "Write", "Flush", "Close". The nth call of `op` (1-based) and the `times` - 1

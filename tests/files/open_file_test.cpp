@@ -8,23 +8,22 @@ namespace mb = platform::mb;
 
 namespace {
 
-const char* kLarge =
-    "This file is larger than 64 kB. You will be able to\r\n"
-    "view and work only with the first 64 kB, and therefore\r\n"
-    "DO NOT SAVE this file to it's original path, until you\r\n"
-    "want to lose all the data over the first 64 kB!";
-const char* kBinary =
-    "This is a binary file. You will be able to view and\r\n"
-    "work only with data, until first NULL char and\r\n"
-    "therefore DO NOT SAVE this file to it's original\r\n"
-    "path, until you want to destroy it!";
+const char* kLarge = "This file is larger than 64 kB. You will be able to\r\n"
+                     "view and work only with the first 64 kB, and therefore\r\n"
+                     "DO NOT SAVE this file to it's original path, until you\r\n"
+                     "want to lose all the data over the first 64 kB!";
+const char* kBinary = "This is a binary file. You will be able to view and\r\n"
+                      "work only with data, until first NULL char and\r\n"
+                      "therefore DO NOT SAVE this file to it's original\r\n"
+                      "path, until you want to destroy it!";
 
 class OpenFileTest : public AppTest {
   protected:
     std::string& File(const std::string& path) { return platform.files.files[path]; }
     std::vector<std::string> Texts() {
         std::vector<std::string> texts;
-        for (const auto& m : platform.messages) texts.push_back(m.text);
+        for (const auto& m : platform.messages)
+            texts.push_back(m.text);
         return texts;
     }
     // The run-time error numbers reported, in order.
@@ -137,9 +136,8 @@ TEST_F(OpenFileTest, ReuseAsksAboutAModifiedWindowFirst) {
         bool loaded;
         bool savedFirst;
     };
-    const Case cases[] = {{Answer::Cancel, false, false},
-                          {Answer::No, true, false},
-                          {Answer::Yes, true, true}};
+    const Case cases[] = {
+        {Answer::Cancel, false, false}, {Answer::No, true, false}, {Answer::Yes, true, true}};
     for (const auto& c : cases) {
         fake::FakePlatform p;
         p.files.files["C:\\d\\old.txt"] = "old";
@@ -165,7 +163,8 @@ TEST_F(OpenFileTest, ReuseAsksAboutAModifiedWindowFirst) {
 TEST_F(OpenFileTest, OpenWithoutReuseStopsAtTheWindowLimit) {
     File("C:\\d\\a.txt") = "alpha";
     Start();
-    while (Count() < 64) app.NewDocument();
+    while (Count() < 64)
+        app.NewDocument();
     Text1(Active()).Type("unsaved");
     platform.dialogAnswers = {"C:\\d\\a.txt"};
     ASSERT_TRUE(frame().PressShortcut(platform::Ctrl('O')));
@@ -173,7 +172,8 @@ TEST_F(OpenFileTest, OpenWithoutReuseStopsAtTheWindowLimit) {
     EXPECT_EQ(Active()->Text1().Text(), "unsaved");
     EXPECT_EQ(Active()->form().Caption(), "Untitled");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Are you crazy? You need more\r\nthan 64 text windows...?");
+    EXPECT_EQ(platform.messages[0].text,
+              "Are you crazy? You need more\r\nthan 64 text windows...?");
 
     // An empty window at the limit still takes the file.
     platform.dialogAnswers = {"C:\\d\\a.txt"};

@@ -28,7 +28,8 @@ class SaveTest : public AppTest {
     std::map<std::string, std::string, std::less<>>& disk() { return platform.files.files; }
     std::vector<std::string> Ops() {
         std::vector<std::string> ops;
-        for (const auto& entry : platform.files.log) ops.push_back(entry.substr(0, entry.find(' ')));
+        for (const auto& entry : platform.files.log)
+            ops.push_back(entry.substr(0, entry.find(' ')));
         return ops;
     }
     app::Document* doc = nullptr;
@@ -48,9 +49,9 @@ TEST_F(SaveTest, SaveInPlaceRewritesTheFileAndLeavesNoBackup) {
     EXPECT_TRUE(platform.dialogs.empty());
     // The backup exists before the file is emptied, and the new content is flushed before
     // the backup goes.
-    EXPECT_EQ(Ops(), (std::vector<std::string>{"FileLength", "Copy", "OpenEmpty", "Close", "Open",
-                                               "Write", "Flush", "Close", "FileLength", "Delete",
-                                               "FileLength"}));
+    EXPECT_EQ(Ops(),
+              (std::vector<std::string>{"FileLength", "Copy", "OpenEmpty", "Close", "Open", "Write",
+                                        "Flush", "Close", "FileLength", "Delete", "FileLength"}));
     EXPECT_EQ(platform.files.log[1], "Copy " + kPath);
     EXPECT_EQ(platform.files.log[9], "Delete " + kBackup);
 }
@@ -67,7 +68,8 @@ TEST_F(SaveTest, SaveAsToANewFileMakesNoBackupAndAllowsSaveInPlace) {
                                           "files (*.ini)|*.ini|All files (*.*)|*.*");
     EXPECT_EQ(disk()["C:\\other\\copy.log"], "new old content");
     EXPECT_EQ(disk()[kPath], "old content");
-    for (const auto& entry : platform.files.log) EXPECT_NE(entry.substr(0, 4), "Copy");
+    for (const auto& entry : platform.files.log)
+        EXPECT_NE(entry.substr(0, 4), "Copy");
     EXPECT_EQ(doc->form().Caption(), "copy.log");
     EXPECT_EQ(doc->StatusBar1().PanelText(4), "C:\\other\\copy.log");
     EXPECT_EQ(doc->Text1().Tag(), "5");
@@ -86,7 +88,8 @@ TEST_F(SaveTest, SaveAsOverAnExistingFileAsksFirst) {
         platform.dialogAnswers = {"C:\\d\\x.txt"};
         EXPECT_FALSE(files::SaveDocumentAs(app, *doc)); // only Cancel in the dialog cancels
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, "File x.txt already exists.\r\nDo you want to overwrite it?");
+        EXPECT_EQ(platform.messages[0].text,
+                  "File x.txt already exists.\r\nDo you want to overwrite it?");
         EXPECT_EQ(platform.messages[0].title, "notes.txt");
         EXPECT_EQ(platform.messages[0].style, mb::YesNo | mb::Question | mb::DefaultButton2);
         EXPECT_EQ(disk()["C:\\d\\x.txt"], c.after);
@@ -192,8 +195,9 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
                 EXPECT_EQ(last.title, "File error");
                 EXPECT_EQ(last.style, mb::Critical | mb::OkOnly);
                 if (inBackup)
-                    EXPECT_EQ(last.text, "File notes.txt wasn't successfully saved!\r\nPrevious "
-                                         "version of file is stored in ~Scrivex.temporary.notes.txt");
+                    EXPECT_EQ(last.text,
+                              "File notes.txt wasn't successfully saved!\r\nPrevious "
+                              "version of file is stored in ~Scrivex.temporary.notes.txt");
                 else
                     EXPECT_EQ(last.text.substr(0, 29), "File notes.txt wasn't saved!\r");
             } else {

@@ -12,10 +12,10 @@
 #include "files/save_file.h"
 #include "harness_support.h"
 // After <windows.h>, which harness_support.h brings.
-#include <commdlg.h>
-#include <dlgs.h>
 #include "platform/errors.h"
 #include "platform/win32/win32_common_dialog.h"
+#include <commdlg.h>
+#include <dlgs.h>
 
 using platform::Answer;
 using namespace win32_test;
@@ -93,7 +93,8 @@ TEST_F(ProgramFiles, FilesChosenInTheDialogsAreOpenedAndSaved) {
         EXPECT_EQ(driver.Caption(), "Save text file");
     }
     ASSERT_EQ(platform.shown.size(), 1u);
-    EXPECT_EQ(platform.shown[0].text, "File saved as.txt already exists.\r\nDo you want to overwrite it?");
+    EXPECT_EQ(platform.shown[0].text,
+              "File saved as.txt already exists.\r\nDo you want to overwrite it?");
     EXPECT_EQ(ReadFile(b), "fromX the dialog");
     EXPECT_EQ(ReadFile(folder + "~Scrivex.temporary.saved as.txt"), "<missing>");
     EXPECT_EQ(Active().form().Caption(), "saved as.txt");
@@ -200,8 +201,8 @@ TEST_F(ProgramFiles, AFileThatCannotBeWrittenKeepsItsContent) {
     files::OpenFile(app, path, 1);
     Active().Text1().SetText("replacement");
     // Another program reads the file and lets nobody write it meanwhile.
-    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     platform.answers.assign(10, Answer::Ignore);
     files::SaveDocument(app, Active());

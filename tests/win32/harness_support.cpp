@@ -21,7 +21,9 @@ HeldKeys::HeldKeys(int shiftBits) {
     SetKeyboardState(state);
 }
 
-HeldKeys::~HeldKeys() { SetKeyboardState(saved_); }
+HeldKeys::~HeldKeys() {
+    SetKeyboardState(saved_);
+}
 
 bool PressKey(HWND target, int key, int shiftBits) {
     HeldKeys held(shiftBits);
@@ -46,14 +48,19 @@ platform::Answer ScriptedPlatform::MsgBox(std::string_view text, int style,
         return answer;
     }
     switch (style & 7) {
-    case 2: return Answer::Abort;
+    case 2:
+        return Answer::Abort;
     case 3:
-    case 4: return (style & 0x300) ? Answer::No : Answer::Yes;
-    default: return Answer::Ok;
+    case 4:
+        return (style & 0x300) ? Answer::No : Answer::Yes;
+    default:
+        return Answer::Ok;
     }
 }
 
-void ScriptedPlatform::EndProgram() { throw ProgramEnded{}; }
+void ScriptedPlatform::EndProgram() {
+    throw ProgramEnded{};
+}
 
 namespace {
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM result) {

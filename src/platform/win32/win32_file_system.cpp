@@ -10,27 +10,35 @@ namespace platform::win32 {
 
 int ErrorNumberFor(DWORD systemError) {
     switch (systemError) {
-    case ERROR_FILE_NOT_FOUND: return err::FileNotFound;
+    case ERROR_FILE_NOT_FOUND:
+        return err::FileNotFound;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME: return err::PathNotFound;
+    case ERROR_BAD_NET_NAME:
+        return err::PathNotFound;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT: return err::PermissionDenied;
+    case ERROR_WRITE_PROTECT:
+        return err::PermissionDenied;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return err::DiskFull;
+    case ERROR_HANDLE_DISK_FULL:
+        return err::DiskFull;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE: return err::BadFileName;
-    default: return err::PathFileAccess;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return err::BadFileName;
+    default:
+        return err::PathFileAccess;
     }
 }
 
 namespace {
 
-[[noreturn]] void ThrowLastError() { throw RuntimeError(ErrorNumberFor(GetLastError())); }
+[[noreturn]] void ThrowLastError() {
+    throw RuntimeError(ErrorNumberFor(GetLastError()));
+}
 
 // A path as the system takes it; a NUL inside would silently name another file.
 std::string PathText(std::string_view path) {
@@ -90,8 +98,8 @@ std::int64_t Win32FileSystem::FileLength(std::string_view path) {
 
 std::string Win32FileSystem::ReadAll(std::string_view path) {
     std::string name = PathText(path);
-    Handle file(CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
         // A folder cannot be read as a file: an access error, not a permission problem.
@@ -145,7 +153,8 @@ class Win32OutputFile : public OutputFile {
         while (done < bytes.size()) {
             DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
             DWORD written = 0;
-            if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr)) ThrowLastError();
+            if (!WriteFile(handle_, bytes.data() + done, chunk, &written, nullptr))
+                ThrowLastError();
             if (written == 0) throw RuntimeError(err::DiskFull);
             done += written;
         }
@@ -175,8 +184,8 @@ std::unique_ptr<OutputFile> Win32FileSystem::OpenForWriting(std::string_view pat
     std::string name = PathText(path);
     // OPEN_ALWAYS keeps the file's attributes and links; CREATE_ALWAYS would refuse a hidden
     // file and replace the file's identity.
-    HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
         DWORD attributes = GetFileAttributesA(name.c_str());
