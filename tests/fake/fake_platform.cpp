@@ -55,6 +55,16 @@ bool FakeForm::Close(platform::UnloadMode mode) {
     bool cancel = false;
     if (onQueryUnload) onQueryUnload(mode, cancel);
     if (cancel) return false;
+    // Closing the frame asks every document window first; one refusal keeps all open.
+    auto childMode = mode == platform::UnloadMode::WindowsShutdown
+                         ? platform::UnloadMode::WindowsShutdown
+                         : platform::UnloadMode::FrameClosing;
+    std::vector<FakeForm*> children = children_;
+    for (FakeForm* child : children) {
+        if (std::find(children_.begin(), children_.end(), child) == children_.end()) continue;
+        if (child->onQueryUnload) child->onQueryUnload(childMode, cancel);
+        if (cancel) return false;
+    }
     Unload();
     return true;
 }
