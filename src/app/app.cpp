@@ -3,6 +3,7 @@
 #include "app/document_window.h"
 #include "app/frame_window.h"
 #include "app/texts.h"
+#include "calc/calculator_window.h"
 #include "files/open_file.h"
 #include "platform/errors.h"
 
@@ -11,6 +12,7 @@ namespace app {
 App::App(platform::Platform& p) : platform(p) {}
 
 App::~App() {
+    calculator_.reset();
     // The document windows live inside the frame: they go first.
     registry.Clear();
     frame_.reset();
@@ -82,6 +84,20 @@ std::vector<Document*> App::OpenDocuments() {
     for (int slot = 1; slot <= MaxDocuments; ++slot)
         if (registry.InUse(slot) && registry.Window(slot)) open.push_back(registry.Window(slot));
     return open;
+}
+
+platform::IconHandle App::ProgramIcon() {
+    // The tray window will hold the program icon; until it exists the frame has the same one.
+    return frame_->form().Icon();
+}
+
+calc::CalculatorWindow& App::Calculator() {
+    if (!calculator_) calculator_ = std::make_unique<calc::CalculatorWindow>(*this);
+    return *calculator_;
+}
+
+void App::OpenCalculator() {
+    Calculator().Open();
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view args) {

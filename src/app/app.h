@@ -9,6 +9,10 @@
 #include "platform/platform.h"
 #include "search/search_state.h"
 
+namespace calc {
+class CalculatorWindow;
+}
+
 namespace app {
 
 class Document;
@@ -38,6 +42,13 @@ class App {
     Document& RequireActiveDocument();
     // Every open document window, in slot order.
     std::vector<Document*> OpenDocuments();
+    // The program's icon, which the tool windows show.
+    platform::IconHandle ProgramIcon();
+
+    // The one calculator window, created (hidden) the first time anything asks for it.
+    calc::CalculatorWindow& Calculator();
+    // The menus' "1-row calculator" command: shows the calculator with empty boxes.
+    void OpenCalculator();
 
     platform::Platform& platform;
     DocumentRegistry registry;
@@ -47,6 +58,7 @@ class App {
 
   private:
     std::unique_ptr<Frame> frame_;
+    std::unique_ptr<calc::CalculatorWindow> calculator_;
 };
 
 // Splits a command line into file names: blanks separate, double quotes keep blanks inside a

@@ -255,7 +255,7 @@ void Document::mnuInsertTime_Click(int) {}
 void Document::mnuInsertDate_Click(int) {}
 
 // ---- Tools: calculator, clipboard viewer, launcher and system files ----
-void Document::mnuTools1RowCalc_Click(int) {}
+void Document::mnuTools1RowCalc_Click(int) { app_.OpenCalculator(); }
 void Document::mnuToolsClipboardViewer_Click(int) {}
 void Document::mnuToolsSystemConfig_Click(int) {}
 void Document::mnuToolsShell_Click(int) {}

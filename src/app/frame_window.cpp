@@ -134,8 +134,8 @@ void Frame::mnuFileOpen_Click(int) {
     files::OpenFile(app_);
 }
 void Frame::MnuFileExit_Click(int) { form_->Close(); }
-// The tools and the tray come with their own windows.
-void Frame::mnuTools1RowCalc_Click(int) {}
+void Frame::mnuTools1RowCalc_Click(int) { app_.OpenCalculator(); }
+// The other tools and the tray come with their own windows.
 void Frame::mnuToolsClipboardViewer_Click(int) {}
 void Frame::mnuToolsSystemConfig_Click(int) {}
 void Frame::mnuToolsShell_Click(int) {}

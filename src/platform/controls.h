@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// An icon owned by the windowing system (the program's own icon, for one); 0 is none.
+using IconHandle = std::uintptr_t;
+
 class Control {
   public:
     virtual ~Control() = default;
@@ -101,6 +104,13 @@ class ComboList : public Control {
     virtual int Count() const = 0;
     virtual int ListIndex() const = 0;
     virtual void SetListIndex(int index) = 0; // runs onClick, as picking an item does
+};
+
+// An image that shows an icon, drawn to the control's size.
+class Image : public Control {
+  public:
+    virtual IconHandle Picture() const = 0;
+    virtual void SetPicture(IconHandle icon) = 0;
 };
 
 enum class PanelStyle { Text, Date, Time, Insert, Caps, Num, Scroll };

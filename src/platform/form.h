@@ -41,6 +41,7 @@ enum class ControlKind {
     ListBox,
     ComboList,
     StatusBar,
+    Image, // shows an icon
 };
 
 struct ControlDef {
@@ -48,7 +49,9 @@ struct ControlDef {
     std::string name;
     std::string caption;
     int left = 0, top = 0, width = 0, height = 0; // twips
-    int tabIndex = -1;                            // -1: not a tab stop
+    // The place in the tab order; -1: none. Labels and images keep their place but never
+    // take the focus.
+    int tabIndex = -1;
     bool visible = true;
     std::string tooltip;
     bool isDefault = false;  // button pressed by Enter
@@ -95,6 +98,9 @@ class Form {
     virtual void Move(int left, int top, int width, int height) = 0;
     virtual int ScaleWidth() const = 0; // inner size, twips
     virtual int ScaleHeight() const = 0;
+    // The icon of the window's title bar and task bar button.
+    virtual IconHandle Icon() const = 0;
+    virtual void SetIcon(IconHandle icon) = 0;
     // The menu bar this window shows; a document window's bar is shown by the frame while the
     // document is active. The form does not own the menu.
     virtual void SetMenu(Menu* menu) = 0;
@@ -115,7 +121,9 @@ class Form {
     std::function<void(UnloadMode mode, bool& cancel)> onQueryUnload;
     std::function<void()> onUnload;
     std::function<void(int key, int shift)> onKeyDown; // with key preview
-    std::function<void(int& ascii)> onKeyPress;        // with key preview; 0 swallows the key
+    // With key preview; 0 swallows the key. In a tool window, Esc arrives here as 27 when the
+    // window has no cancel button.
+    std::function<void(int& ascii)> onKeyPress;
 };
 
 // The frame that holds the document windows.

@@ -58,6 +58,8 @@ class Platform {
     // The arguments the program was started with, without its own path.
     virtual std::string CommandLine() = 0;
     virtual NumberFormat Numbers() = 0;
+    // The clock: whole seconds since midnight, local time.
+    virtual int SecondsSinceMidnight() = 0;
     // Lets the window events that are waiting run, then comes back.
     virtual void DoEvents() = 0;
     // Ends the program at once: no further events, no questions.

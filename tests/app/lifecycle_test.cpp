@@ -97,7 +97,9 @@ TEST_F(LifecycleTest, CloseAsksOnlyAboutAModifiedWindow) {
         EXPECT_EQ(p.messages[0].text, "File f1.txt was modified.\r\nDo you want to save it?");
         EXPECT_EQ(p.messages[0].title, "f1.txt");
         EXPECT_EQ(p.messages[0].style, platform::mb::YesNoCancel | platform::mb::Question);
-        if (!c.closes) EXPECT_EQ(doc->Text1().Text(), "+v1");
+        if (!c.closes) {
+            EXPECT_EQ(doc->Text1().Text(), "+v1");
+        }
     }
 
     // Unmodified, and typed then deleted again.

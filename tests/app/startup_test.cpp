@@ -116,3 +116,25 @@ TEST_F(AppTest, CloseAllClosesFromTheHighestSlotDown) {
     EXPECT_EQ(order, (std::vector<std::string>{"3", "2", "1"}));
     EXPECT_EQ(Count(), 0);
 }
+
+TEST_F(AppTest, ClosingTheFrameAsksEveryDocumentAndOneRefusalKeepsAllOpen) {
+    Start();
+    app.NewDocument();
+    std::vector<platform::UnloadMode> asked;
+    bool refuse = true;
+    for (app::Document* doc : app.OpenDocuments()) {
+        doc->form().onQueryUnload = [&](platform::UnloadMode mode, bool& cancel) {
+            asked.push_back(mode);
+            cancel = refuse;
+        };
+    }
+    EXPECT_FALSE(frame().Close(platform::UnloadMode::ControlMenu));
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(Count(), 2);
+    EXPECT_TRUE(frame().Loaded());
+    refuse = false;
+    asked.clear();
+    EXPECT_TRUE(frame().Close(platform::UnloadMode::WindowsShutdown));
+    EXPECT_EQ(asked, (std::vector<platform::UnloadMode>(2, platform::UnloadMode::WindowsShutdown)));
+    EXPECT_EQ(Count(), 0);
+}

@@ -45,6 +45,14 @@ class ControlsContract : public ::testing::Test {
         label.width = 1500;
         label.height = 255;
         def.controls.push_back(label);
+        ControlDef image;
+        image.kind = ControlKind::Image;
+        image.name = "imgScrivexIcon";
+        image.left = 4200;
+        image.top = 3000;
+        image.width = 480;
+        image.height = 480;
+        def.controls.push_back(image);
         ControlDef bar;
         bar.kind = ControlKind::StatusBar;
         bar.name = "StatusBar1";
@@ -157,4 +165,24 @@ TEST_F(ControlsContract, StatusBarPanels) {
     EXPECT_EQ(bar.PanelTooltip(4), "Caps Lock");
     EXPECT_FALSE(bar.PanelText(5).empty());
     EXPECT_GT(bar.Height(), 0);
+}
+
+TEST_F(ControlsContract, WindowsStartWithTheProgramIconAndImagesShowWhatTheyAreGiven) {
+    const IconHandle icon = form->Icon();
+    EXPECT_NE(icon, 0u);
+    auto& image = form->Get<Image>("imgScrivexIcon");
+    EXPECT_EQ(image.Picture(), 0u);
+    image.SetPicture(icon);
+    EXPECT_EQ(image.Picture(), icon);
+    // The image keeps its size whatever the icon's.
+    EXPECT_EQ(image.Width(), 480);
+    EXPECT_EQ(image.Height(), 480);
+
+    FormDef otherDef;
+    otherDef.kind = FormKind::Tool;
+    otherDef.name = "frmOther";
+    auto other = ContractPlatform().CreateForm(otherDef);
+    other->SetIcon(icon);
+    EXPECT_EQ(other->Icon(), icon);
+    other->Unload();
 }

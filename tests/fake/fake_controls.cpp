@@ -9,6 +9,13 @@
 namespace fake {
 
 namespace {
+platform::Control* focused = nullptr;
+} // namespace
+
+platform::Control* FocusedControl() { return focused; }
+void SetFocusedControl(platform::Control* control) { focused = control; }
+
+namespace {
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 platform::ControlDef WithHeight(platform::ControlDef def, int height) {

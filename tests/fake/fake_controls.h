@@ -7,13 +7,24 @@
 
 namespace fake {
 
+// The control that has the keyboard focus, as the system keeps one for the whole program;
+// null when none of the fake's controls has it.
+platform::Control* FocusedControl();
+void SetFocusedControl(platform::Control* control);
+
 // The parts every control shares: geometry, visibility, tag, focus.
 template <class Base> class FakeControl : public Base {
   public:
     explicit FakeControl(const platform::ControlDef& def)
         : left_(def.left), top_(def.top), width_(def.width), height_(def.height),
           visible_(def.visible) {}
-    void SetFocus() override { ++focusCount; }
+    ~FakeControl() override {
+        if (FocusedControl() == this) SetFocusedControl(nullptr);
+    }
+    void SetFocus() override {
+        ++focusCount;
+        SetFocusedControl(this);
+    }
     bool Visible() const override { return visible_; }
     void SetVisible(bool v) override { visible_ = v; }
     int Left() const override { return left_; }
@@ -149,6 +160,16 @@ class FakeComboList : public FakeControl<platform::ComboList> {
   private:
     std::vector<std::string> items_;
     int index_ = -1;
+};
+
+class FakeImage : public FakeControl<platform::Image> {
+  public:
+    using FakeControl::FakeControl;
+    platform::IconHandle Picture() const override { return picture_; }
+    void SetPicture(platform::IconHandle icon) override { picture_ = icon; }
+
+  private:
+    platform::IconHandle picture_ = 0;
 };
 
 class FakeStatusBar : public FakeControl<platform::StatusBar> {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "platform/keys.h"
 
 namespace fake {
 
@@ -11,37 +12,22 @@ namespace fake {
 
 FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
     : name(def.name), frame_(frame), isFrame_(def.kind == platform::FormKind::MdiFrame),
-      caption_(def.caption) {
+      caption_(def.caption), keyPreview_(def.keyPreview), defs_(def.controls) {
     if (def.width > 0) width_ = def.width + 120;
     if (def.height > 0) height_ = def.height + 420;
     for (const auto& c : def.controls) {
         std::unique_ptr<platform::Control> control;
         using K = platform::ControlKind;
         switch (c.kind) {
-        case K::Label:
-            control = std::make_unique<FakeLabel>(c);
-            break;
-        case K::TextBox:
-            control = std::make_unique<FakeTextBox>(c, false);
-            break;
-        case K::MultiLineBox:
-            control = std::make_unique<FakeTextBox>(c, true);
-            break;
-        case K::Button:
-            control = std::make_unique<FakeButton>(c);
-            break;
-        case K::CheckBox:
-            control = std::make_unique<FakeCheckBox>(c);
-            break;
-        case K::ListBox:
-            control = std::make_unique<FakeListBox>(c);
-            break;
-        case K::ComboList:
-            control = std::make_unique<FakeComboList>(c);
-            break;
-        case K::StatusBar:
-            control = std::make_unique<FakeStatusBar>(c);
-            break;
+        case K::Label: control = std::make_unique<FakeLabel>(c); break;
+        case K::TextBox: control = std::make_unique<FakeTextBox>(c, false); break;
+        case K::MultiLineBox: control = std::make_unique<FakeTextBox>(c, true); break;
+        case K::Button: control = std::make_unique<FakeButton>(c); break;
+        case K::CheckBox: control = std::make_unique<FakeCheckBox>(c); break;
+        case K::ListBox: control = std::make_unique<FakeListBox>(c); break;
+        case K::ComboList: control = std::make_unique<FakeComboList>(c); break;
+        case K::StatusBar: control = std::make_unique<FakeStatusBar>(c); break;
+        case K::Image: control = std::make_unique<FakeImage>(c); break;
         }
         controls_[c.name] = std::move(control);
     }
@@ -152,6 +138,22 @@ bool FakeForm::PressShortcut(platform::Shortcut s) {
 bool FakeForm::ChooseMenu(std::string_view itemName, int index) {
     platform::Menu* menu = ShownMenu();
     return menu && menu->Choose(menu->Find(itemName, index));
+}
+
+void FakeForm::PressKey(int key, int shift) {
+    if (keyPreview_ && onKeyDown) onKeyDown(key, shift);
+    if (key != platform::key::Return && key != platform::key::Escape) return;
+    const bool enter = key == platform::key::Return;
+    for (const auto& def : defs_) {
+        if (def.kind == platform::ControlKind::Button && (enter ? def.isDefault : def.isCancel)) {
+            Get<platform::Button>(def.name).Press();
+            return;
+        }
+    }
+    if (!enter && keyPreview_ && onKeyPress) {
+        int ascii = platform::key::Escape;
+        onKeyPress(ascii);
+    }
 }
 
 // ---- file system ----

@@ -14,6 +14,9 @@
 
 namespace fake {
 
+// Every fake window starts with this icon, as the real ones start with the program's.
+inline constexpr platform::IconHandle kProgramIcon = 0x1C0;
+
 class FakeForm : public platform::MdiFrame {
   public:
     FakeForm(const platform::FormDef& def, FakeForm* frame);
@@ -35,6 +38,8 @@ class FakeForm : public platform::MdiFrame {
     void Move(int l, int t, int w, int h) override;
     int ScaleWidth() const override { return width_ - 120; }
     int ScaleHeight() const override { return height_ - 420; }
+    platform::IconHandle Icon() const override { return icon_; }
+    void SetIcon(platform::IconHandle icon) override { icon_ = icon; }
     void SetMenu(platform::Menu* menu) override { menu_ = menu; }
     bool Close(platform::UnloadMode mode) override;
     void Unload() override;
@@ -57,6 +62,10 @@ class FakeForm : public platform::MdiFrame {
     bool PressShortcut(platform::Shortcut s);
     // Chooses an item of the shown menu bar by name.
     bool ChooseMenu(std::string_view name, int index = -1);
+    // A key pressed while the focus is in this window. With key preview the window sees it
+    // first; then, as in a dialog, Enter presses the default button and Esc the cancel button
+    // or, with no cancel button, reaches the key preview as the character 27.
+    void PressKey(int key, int shift = 0);
     std::string name;
 
   private:
@@ -69,6 +78,9 @@ class FakeForm : public platform::MdiFrame {
     bool visible_ = false, loaded_ = true;
     int left_ = 1200, top_ = 1200, width_ = 9000, height_ = 6000;
     platform::Menu* menu_ = nullptr;
+    platform::IconHandle icon_ = kProgramIcon;
+    bool keyPreview_ = false;
+    std::vector<platform::ControlDef> defs_;
     std::map<std::string, std::unique_ptr<platform::Control>, std::less<>> controls_;
     std::vector<FakeForm*> children_; // front: active
     std::vector<FakeForm*> created_;  // in the order they were made
@@ -157,6 +169,7 @@ class FakePlatform : public platform::Platform {
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
+    int SecondsSinceMidnight() override { return secondsSinceMidnight; }
     void DoEvents() override {}
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
 
@@ -170,6 +183,7 @@ class FakePlatform : public platform::Platform {
     std::map<int, std::string> specialFolders{{36, "C:\\WINDOWS"}, {37, "C:\\WINDOWS\\system32"}};
     std::string commandLine;
     platform::NumberFormat numbers;
+    int secondsSinceMidnight = 12 * 3600 + 34 * 60 + 56;
     FakeMdiFrame* frame = nullptr;
     std::vector<FakeForm*> toolForms;
 };

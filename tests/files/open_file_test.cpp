@@ -235,7 +235,9 @@ TEST_F(OpenFileTest, BadInputReportsAndLeavesAUsableWindowThatWillNotOverwrite) 
         dynamic_cast<fake::FakeTextBox&>(doc.Text1()).Type("new");
         EXPECT_TRUE(doc.form().Close()); // No to the question
         EXPECT_EQ(p.dialogs.size(), 0u);
-        if (p.files.files.contains(c.path)) EXPECT_EQ(p.files.files[c.path], "secret");
+        if (p.files.files.contains(c.path)) {
+            EXPECT_EQ(p.files.files[c.path], "secret");
+        }
     }
 }
 

@@ -174,10 +174,11 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
             const bool saved =
                 answer == Answer::Retry || (answer == Answer::Ignore && c.savedAfterIgnore);
             // Replaced only by a save that worked; else kept in the file or its backup.
-            if (saved)
+            if (saved) {
                 EXPECT_EQ(disk[kPath], text);
-            else
+            } else {
                 EXPECT_TRUE(inFile || inBackup) << "file: " << disk[kPath];
+            }
             EXPECT_EQ(d.Text1().Text(), text);
             ASSERT_FALSE(p.messages.empty());
             EXPECT_EQ(p.messages[0].title, "Run-time error");
@@ -186,20 +187,22 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
 
             // Saved: modified cleared, and the backup gone unless deleting it failed.
             EXPECT_EQ(app::HasFlag(d.Text1(), app::flag::Modified), !saved);
-            if (saved)
+            if (saved) {
                 EXPECT_EQ(disk.contains(kBackup),
                           answer == Answer::Ignore && std::string(c.op) == "Delete");
+            }
             // Not saved: the user is told so, with where the previous version is.
             const auto& last = p.messages.back();
             if (!saved) {
                 EXPECT_EQ(last.title, "File error");
                 EXPECT_EQ(last.style, mb::Critical | mb::OkOnly);
-                if (inBackup)
+                if (inBackup) {
                     EXPECT_EQ(last.text,
                               "File notes.txt wasn't successfully saved!\r\nPrevious "
                               "version of file is stored in ~Scrivex.temporary.notes.txt");
-                else
+                } else {
                     EXPECT_EQ(last.text.substr(0, 29), "File notes.txt wasn't saved!\r");
+                }
             } else {
                 EXPECT_EQ(last.title, "Run-time error");
             }

@@ -8,9 +8,11 @@
 #include "app/app.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
+#include "calc/calculator_window.h"
 #include "files/status_bar.h"
 #include "harness_support.h"
 #include "platform/keys.h"
+#include "platform/win32/win32_common.h"
 
 using platform::key::F;
 using win32_test::HwndOf;
@@ -123,4 +125,53 @@ TEST_F(ProgramTest, FileInfoReadsTheSizeFromDisk) {
     kilobytes += app.platform.Numbers().decimal;
     EXPECT_EQ(doc->StatusBar1().PanelTooltip(5), kilobytes + "5 kB");
     std::remove(path.c_str());
+}
+
+TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesIntoTheDocument) {
+    PressKey(Text1(), F(3), platform::shift::Shift);
+    calc::CalculatorWindow& calculator = app.Calculator();
+    platform::Form& form = calculator.form();
+    HWND window = HwndOf(form);
+    ASSERT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    char caption[64] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "1-row calculator");
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_NEAR(platform::win32::PixelsToTwipsX(client.right), 4725, 15);
+    EXPECT_NEAR(platform::win32::PixelsToTwipsY(client.bottom), 2250, 15);
+    HWND math = HwndOf(calculator.txtMath());
+    EXPECT_EQ(GetFocus(), math);
+
+    // Typed as keys arrive: characters through the program's loop, then Enter.
+    for (char c : std::string("2*(3+4)")) {
+        MSG msg{math, WM_CHAR, static_cast<unsigned char>(c), 1, 0, {}};
+        if (!platform::win32::Win32Platform::PreTranslate(msg)) DispatchMessageA(&msg);
+    }
+    PressKey(math, VK_RETURN);
+    EXPECT_EQ(calculator.txtResult().Text(), "14");
+    EXPECT_EQ(GetFocus(), math);
+
+    app::Document* doc = app.ActiveDocument();
+    doc->Text1().SetText("ab");
+    doc->Text1().SetSelStart(2);
+    SendMessageA(HwndOf(form.Get<platform::Button>("cmdCopyEquation")), BM_CLICK, 0, 0);
+    EXPECT_EQ(doc->Text1().Text(), "ab2*(3+4) = 14");
+
+    // The label beside the check box switches it; Esc in a text box hides the window.
+    HWND label = HwndOf(form.Get<platform::Label>("Label3"));
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(label));
+    EXPECT_TRUE(calculator.chkRevers().Value());
+    PressKey(HwndOf(calculator.txtVars()), VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(window));
+
+    // Opening again empties both boxes and keeps the check box.
+    PressKey(Text1(), F(3), platform::shift::Shift);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(calculator.txtMath().Text(), "");
+    EXPECT_EQ(calculator.txtResult().Text(), "");
+    EXPECT_TRUE(calculator.chkRevers().Value());
+    form.Hide();
 }

@@ -122,6 +122,36 @@ TEST_F(ToolForms, KeyPreviewSeesKeysFirstAndCanSwallowThem) {
     EXPECT_EQ(changes, 2); // one per typed character that arrived
 }
 
+TEST_F(ToolForms, EscReachesTheKeyPreviewAsACharacterOnlyWithoutACancelButton) {
+    std::vector<int> presses;
+    form->onKeyPress = [&](int& ascii) { presses.push_back(ascii); };
+    Post(HwndOf(*text), WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(pressed, std::vector<std::string>{"hide"});
+    EXPECT_TRUE(presses.empty());
+
+    FormDef def;
+    def.kind = FormKind::Tool;
+    def.width = 3000;
+    def.height = 1500;
+    def.keyPreview = true;
+    def.controls.push_back(Control(ControlKind::TextBox, "txtMath", 120, 0));
+    ControlDef label = Control(ControlKind::Label, "Label1", 600, 1);
+    label.caption = "Expression :";
+    def.controls.push_back(label);
+    auto calc = win32_test::Platform().CreateForm(def);
+    calc->onKeyPress = [&](int& ascii) { presses.push_back(ascii); };
+    calc->Show();
+    auto& math = calc->Get<TextBox>("txtMath");
+    math.SetFocus();
+    Post(HwndOf(math), WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(presses, std::vector<int>{27});
+    // A label keeps its place in the tab order but Tab passes it by.
+    EXPECT_FALSE(GetWindowLongPtrA(HwndOf(calc->Get<Label>("Label1")), GWL_STYLE) & WS_TABSTOP);
+    Post(HwndOf(math), WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), HwndOf(math));
+    calc->Unload();
+}
+
 TEST_F(ToolForms, TextBoxReportsKeyReleasesAndCompletedClicks) {
     std::vector<std::string> events;
     text->onKeyUp = [&](int key, int) { events.push_back("up" + std::to_string(key)); };

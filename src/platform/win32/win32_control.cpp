@@ -70,6 +70,7 @@ std::unique_ptr<Win32ControlCore> MakeControl(Win32FormCore& form, const Control
     case ControlKind::ListBox: return std::make_unique<Win32ListBox>(form, id);
     case ControlKind::ComboList: return std::make_unique<Win32ComboList>(form, id);
     case ControlKind::StatusBar: return std::make_unique<Win32StatusBar>(form, id);
+    case ControlKind::Image: return std::make_unique<Win32Image>(form, id);
     }
     return std::make_unique<Win32Label>(form, id);
 }
@@ -102,5 +103,6 @@ template class Win32Control<CheckBox>;
 template class Win32Control<ListBox>;
 template class Win32Control<ComboList>;
 template class Win32Control<StatusBar>;
+template class Win32Control<Image>;
 
 } // namespace platform::win32

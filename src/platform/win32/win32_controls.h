@@ -125,6 +125,15 @@ class Win32ComboList : public Win32Control<ComboList> {
     void SetListIndex(int index) override;
 };
 
+class Win32Image : public Win32Control<Image> {
+  public:
+    using Win32Control::Win32Control;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    void OnCommand(int code) override;
+    IconHandle Picture() const override;
+    void SetPicture(IconHandle icon) override;
+};
+
 class Win32StatusBar : public Win32Control<StatusBar> {
   public:
     Win32StatusBar(Win32FormCore& form, int id);

@@ -166,7 +166,7 @@ LRESULT Win32FormCore::OnCommand(WPARAM wParam, LPARAM lParam) {
     } else {
         // Enter and Esc in a window that behaves like a dialog.
         if (id == IDOK) return PressButton(true), 0;
-        if (id == IDCANCEL) return PressButton(false), 0;
+        if (id == IDCANCEL) return PressCancel(), 0;
         if (OnMenuCommand(id)) return 0;
     }
     return DefaultProc(WM_COMMAND, wParam, lParam);
@@ -181,6 +181,18 @@ void Win32FormCore::PressButton(bool isDefault) {
         if (button->Hwnd() && !IsWindowEnabled(button->Hwnd())) return;
         button->Press();
         return;
+    }
+}
+
+void Win32FormCore::PressCancel() {
+    for (auto& control : controls_) {
+        auto* button = dynamic_cast<Win32Button*>(control.get());
+        if (button && button->IsCancel()) return PressButton(false);
+    }
+    // The dialog manager took the key and left no character: the key preview gets it as one.
+    if (def_.keyPreview) {
+        int ascii = VK_ESCAPE;
+        Fire(Events().onKeyPress, ascii);
     }
 }
 
@@ -388,6 +400,19 @@ template <class I> int Win32FormBase<I>::ScaleHeight() const {
     RECT r{};
     if (hwnd_) GetClientRect(hwnd_, &r);
     return PixelsToTwipsY(r.bottom);
+}
+
+template <class I> IconHandle Win32FormBase<I>::Icon() const {
+    if (!hwnd_) return 0;
+    LRESULT icon = SendMessageA(hwnd_, WM_GETICON, ICON_BIG, 0);
+    if (!icon) return static_cast<IconHandle>(GetClassLongPtrA(hwnd_, GCLP_HICON));
+    return static_cast<IconHandle>(icon);
+}
+
+template <class I> void Win32FormBase<I>::SetIcon(IconHandle icon) {
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
 }
 
 template <class I> void Win32FormBase<I>::SetMenu(Menu* menu) {

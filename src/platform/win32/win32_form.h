@@ -85,6 +85,8 @@ class Win32FormCore {
     Win32ControlCore* ControlById(int id) const;
     HFONT FontFor(const ControlDef& def);
     void PressButton(bool isDefault);
+    // Esc in a window that behaves like a dialog.
+    void PressCancel();
     void SetMenuModel(Win32Menu* menu);
     // Puts the right menu bar on show after the form's menu changed.
     virtual void ShowMenu() = 0;
@@ -131,6 +133,8 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
     void Move(int left, int top, int width, int height) override;
     int ScaleWidth() const override;
     int ScaleHeight() const override;
+    IconHandle Icon() const override;
+    void SetIcon(IconHandle icon) override;
     void SetMenu(Menu* menu) override;
     bool Close(UnloadMode mode) override { return CloseForm(mode); }
     void Unload() override { UnloadForm(); }

@@ -6,6 +6,9 @@ namespace platform::win32 {
 
 void Win32Label::Create(HWND parent, const ControlDef& def, HFONT font) {
     CreateChildWindow(parent, "STATIC", def, SS_LEFT | SS_NOTIFY, 0, font);
+    // A label keeps its place in the tab order but never takes the focus itself.
+    if (hwnd_)
+        SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) & ~WS_TABSTOP);
 }
 
 void Win32Label::OnCommand(int code) {

@@ -98,6 +98,12 @@ NumberFormat Win32Platform::Numbers() {
     return format;
 }
 
+int Win32Platform::SecondsSinceMidnight() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
+}
+
 void Win32Platform::EndProgram() { ExitProcess(0); }
 
 bool Win32Platform::PreTranslate(MSG& msg) {

@@ -34,6 +34,7 @@ class Win32Platform : public Platform {
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override;
     NumberFormat Numbers() override;
+    int SecondsSinceMidnight() override;
     // Handles the messages waiting now, then returns.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
