@@ -163,6 +163,7 @@ class Win32StatusBar : public Win32Control<StatusBar> {
     bool Refresh() const;
     void ShowPanel(int index) const;
     void LayoutPanels() const;
+    void UpdateTipAreas() const;
     int TextWidth(const std::string& text) const;
 
     mutable std::vector<Panel> panels_;

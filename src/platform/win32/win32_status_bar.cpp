@@ -75,7 +75,8 @@ void Win32StatusBar::Create(HWND parent, const ControlDef& def, HFONT font) {
     }
     DWORD style = CCS_BOTTOM | (GetWindowLongPtrA(parent, GWL_STYLE) & WS_THICKFRAME ? SBARS_SIZEGRIP : 0);
     if (!CreateChildWindow(parent, STATUSCLASSNAMEA, def, style, 0, font)) return;
-    tips_ = std::make_unique<Win32Tooltips>(parent);
+    // The tooltip window comes with the first mouse move over the bar: start-up need not pay
+    // for it.
     // Texts go to existing parts only: lay out first.
     Refresh();
     LayoutPanels();
@@ -160,7 +161,10 @@ void Win32StatusBar::LayoutPanels() const {
     int right = 0;
     for (size_t i = 0; i < panels_.size(); ++i) edges[i] = right += widths[i];
     SendMessageA(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    UpdateTipAreas();
+}
 
+void Win32StatusBar::UpdateTipAreas() const {
     for (size_t i = 0; i < panels_.size() && tips_; ++i) {
         RECT r{};
         SendMessageA(hwnd_, SB_GETRECT, i, reinterpret_cast<LPARAM>(&r));
@@ -179,6 +183,10 @@ bool Win32StatusBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& resu
         if (Refresh()) LayoutPanels();
         result = 0;
         return true;
+    }
+    if (msg == WM_MOUSEMOVE && !tips_) {
+        tips_ = std::make_unique<Win32Tooltips>(GetParent(hwnd_));
+        UpdateTipAreas();
     }
     if (msg == WM_DESTROY && timer_) {
         KillTimer(hwnd_, timer_);
@@ -230,7 +238,7 @@ std::string Win32StatusBar::PanelTooltip(int panel) const {
 void Win32StatusBar::SetPanelTooltip(int panel, std::string_view text) {
     if (!Valid(panel)) return;
     panels_[panel - 1].def.tooltip = CString(text);
-    LayoutPanels();
+    UpdateTipAreas();
 }
 
 bool Win32StatusBar::PanelEnabled(int panel) const {
