@@ -68,6 +68,12 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: OnClose(); return 0;
     case WM_QUERYENDSESSION: return OnQueryEndSession();
     case DM_GETDEFID: return OnGetDefId();
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+        // The frame's client area is all document area and bars: nothing of its own to paint,
+        // however often themed bars ask it for their background.
+        if (def_.kind == FormKind::MdiFrame) return msg == WM_ERASEBKGND ? 1 : 0;
+        return DefaultProc(msg, wParam, lParam);
     case WM_DESTROY: OnDestroy(); return DefaultProc(msg, wParam, lParam);
     case WM_NCDESTROY: {
         LRESULT result = DefaultProc(msg, wParam, lParam);
