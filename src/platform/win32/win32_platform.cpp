@@ -81,7 +81,7 @@ std::string Win32Platform::SpecialFolder(int folder) {
         throw RuntimeError(err::PathNotFound);
     char path[260] = "";
     BOOL found = SHGetPathFromIDListA(items, path);
-    CoTaskMemFree(items);
+    ILFree(items); // the shell allocated the list; freeing it needs no COM
     if (!found) throw RuntimeError(err::PathNotFound);
     return std::string(path); // up to the first NUL
 }
