@@ -111,13 +111,42 @@ void Win32FormCore::CreateControls() {
     LayoutDocked();
 }
 
+namespace {
+
+HFONT CreateNamedFont(const FontDef& f, int charset) {
+    return CreateFontA(-MulDiv(f.points, ScreenDpiY(), 72), 0, 0, 0, f.weight, f.italic, FALSE,
+                       FALSE, static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
+}
+
+// Whether the system gave the font of that name, not a stand-in of the wanted character set.
+bool HasFace(HFONT font, const std::string& name) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return lstrcmpiA(face, name.c_str()) == 0;
+}
+
+} // namespace
+
 HFONT Win32FormCore::FontFor(const ControlDef& def) {
     if (!def.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const FontDef& f = *def.font;
-    HFONT font = CreateFontA(-MulDiv(f.points, ScreenDpiY(), 72), 0, 0, 0, f.weight, f.italic,
-                             FALSE, FALSE, static_cast<BYTE>(f.charset), OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             f.name.c_str());
+    HFONT font = CreateNamedFont(f, f.charset);
+    // A system without the named face in that character set would give some other face of
+    // the set; the named face in the system's own set keeps the look the window was made for.
+    if (font && !HasFace(font, f.name)) {
+        HFONT named = CreateNamedFont(f, DEFAULT_CHARSET);
+        if (named && HasFace(named, f.name)) {
+            DeleteObject(font);
+            font = named;
+        } else if (named) {
+            DeleteObject(named);
+        }
+    }
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.push_back(font);
     return font;
