@@ -175,3 +175,19 @@ TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesInt
     EXPECT_TRUE(calculator.chkRevers().Value());
     form.Hide();
 }
+
+TEST_F(ProgramTest, TheTextIsShownInFixedsys) {
+    // The system may lack the face in the Central European set; the face itself must stay.
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Text1(), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    EXPECT_STREQ(face, "Fixedsys");
+    EXPECT_EQ(metrics.tmAveCharWidth, metrics.tmMaxCharWidth); // one width for every character
+}
