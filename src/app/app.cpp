@@ -35,11 +35,7 @@ bool App::NewDocument() {
     Document& doc = registry.Take(slot, std::make_unique<Document>(*this));
     doc.Form_Load();
     doc.form().SetTag(std::to_string(slot));
-    if (registry.Count() == 1) {
-        for (Document* open : OpenDocuments())
-            if (open->form().State() == platform::WindowState::Normal)
-                open->form().SetState(platform::WindowState::Maximized);
-    }
+    if (registry.Count() == 1) MaximiseNormalDocuments();
     return true;
 }
 
@@ -77,6 +73,12 @@ Document& App::RequireActiveDocument() {
     Document* doc = ActiveDocument();
     if (!doc) throw platform::RuntimeError(platform::err::NoObject);
     return *doc;
+}
+
+void App::MaximiseNormalDocuments() {
+    for (Document* open : OpenDocuments())
+        if (open->form().State() == platform::WindowState::Normal)
+            open->form().SetState(platform::WindowState::Maximized);
 }
 
 std::vector<Document*> App::OpenDocuments() {
@@ -124,7 +126,8 @@ std::vector<std::string> SplitCommandLine(std::string_view args) {
 
 std::string SystemRoot(std::string_view windowsFolder) {
     size_t at = windowsFolder.size() > 1 ? windowsFolder.find('\\', 1) : std::string_view::npos;
-    return at == std::string_view::npos ? std::string() : std::string(windowsFolder.substr(0, at + 1));
+    return at == std::string_view::npos ? std::string()
+                                        : std::string(windowsFolder.substr(0, at + 1));
 }
 
 } // namespace app

@@ -40,6 +40,8 @@ class App {
     Document* ActiveDocument();
     // The same for a statement that cannot do without one: throws error 91 when there is none.
     Document& RequireActiveDocument();
+    // One document window stays maximised: used when the count comes down to 1.
+    void MaximiseNormalDocuments();
     // Every open document window, in slot order.
     std::vector<Document*> OpenDocuments();
     // The program's icon, which the tool windows show.

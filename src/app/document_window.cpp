@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/document_flags.h"
 #include "app/frame_window.h"
+#include "app/menu_dispatch.h"
 #include "app/menus.h"
 #include "app/save_question.h"
 #include "app/text_helpers.h"
@@ -37,21 +38,20 @@ platform::FormDef DocumentFormDef() {
     ControlDef bar;
     bar.kind = ControlKind::StatusBar;
     bar.name = "StatusBar1";
-    PanelDef caret{PanelStyle::Text, "", "", 1050, PanelSize::Contents, PanelAlign::Center,
+    PanelDef caret{PanelStyle::Text,  "", "", 1050, PanelSize::Contents, PanelAlign::Center,
                    PanelBevel::Raised};
-    bar.panels = {caret, caret, caret,
-                  {PanelStyle::Text, "", "", 3000, PanelSize::Spring, PanelAlign::Left,
-                   PanelBevel::Inset},
-                  {PanelStyle::Text, "", "", 960, PanelSize::Contents, PanelAlign::Left,
-                   PanelBevel::Inset}};
+    bar.panels = {
+        caret,
+        caret,
+        caret,
+        {PanelStyle::Text, "", "", 3000, PanelSize::Spring, PanelAlign::Left, PanelBevel::Inset},
+        {PanelStyle::Text, "", "", 960, PanelSize::Contents, PanelAlign::Left, PanelBevel::Inset}};
     def.controls.push_back(bar);
     return def;
 }
 
-using Handler = void (Document::*)(int);
-
-const std::map<std::string_view, Handler>& Handlers() {
-    static const std::map<std::string_view, Handler> table = {
+const MenuHandlers<Document>& Handlers() {
+    static const MenuHandlers<Document> table = {
         {"mnuFileNew", &Document::mnuFileNew_Click},
         {"mnuFileOpen", &Document::mnuFileOpen_Click},
         {"mnuFileSave", &Document::mnuFileSave_Click},
@@ -131,7 +131,9 @@ Document::~Document() {
     form_->onUnload = nullptr;
 }
 
-platform::TextBox& Document::Text1() { return form_->Get<platform::TextBox>("Text1"); }
+platform::TextBox& Document::Text1() {
+    return form_->Get<platform::TextBox>("Text1");
+}
 platform::StatusBar& Document::StatusBar1() {
     return form_->Get<platform::StatusBar>("StatusBar1");
 }
@@ -143,11 +145,12 @@ int Document::Slot() const {
     return slot;
 }
 
-bool Document::HasHandler(std::string_view itemName) { return Handlers().contains(itemName); }
+bool Document::HasHandler(std::string_view itemName) {
+    return Handlers().contains(itemName);
+}
 
 void Document::OnMenu(const std::string& name, int index) {
-    auto it = Handlers().find(name);
-    if (it != Handlers().end()) (this->*(it->second))(index);
+    RouteMenuClick(Handlers(), *this, name, index);
 }
 
 void Document::Form_Load() {
@@ -155,7 +158,8 @@ void Document::Form_Load() {
     if (app_.registry.Count() == 1) {
         form_->SetState(platform::WindowState::Maximized);
     } else {
-        for (Document* doc : app_.OpenDocuments()) doc->form().SetState(platform::WindowState::Normal);
+        for (Document* doc : app_.OpenDocuments())
+            doc->form().SetState(platform::WindowState::Normal);
     }
     // The program-wide check marks follow the frame's.
     platform::Menu& frameMenu = app_.frame().menu();
@@ -170,7 +174,9 @@ void Document::Form_Resize() {
     text1.Move(0, 0, form_->ScaleWidth(), height);
 }
 
-void Document::Form_Deactivate() { app_.search.resultsValid = false; }
+void Document::Form_Deactivate() {
+    app_.search.resultsValid = false;
+}
 
 // Asked before the window closes, whatever closes it; the window that asks need not be the
 // active one.
@@ -184,11 +190,7 @@ void Document::Form_Unload() {
         app_.registry.Free(slot);
         app_.registry.Lower();
     }
-    if (app_.registry.Count() == 1) {
-        for (Document* doc : app_.OpenDocuments())
-            if (doc->form().State() == platform::WindowState::Normal)
-                doc->form().SetState(platform::WindowState::Maximized);
-    }
+    if (app_.registry.Count() == 1) app_.MaximiseNormalDocuments();
 }
 
 void Document::Text1_Change() {
@@ -197,20 +199,36 @@ void Document::Text1_Change() {
     app_.search.resultsValid = false;
 }
 
-void Document::Text1_KeyUp(int, int) { files::ShowCaretPosition(app_); }
-void Document::Text1_Click() { files::ShowCaretPosition(app_); }
+void Document::Text1_KeyUp(int, int) {
+    files::ShowCaretPosition(app_);
+}
+void Document::Text1_Click() {
+    files::ShowCaretPosition(app_);
+}
 
 // ---- File ----
-void Document::mnuFileNew_Click(int) { app_.NewDocument(); }
-void Document::mnuFileOpen_Click(int) { files::OpenFile(app_); }
-void Document::mnuFileClose_Click(int) { form_->Close(); }
+void Document::mnuFileNew_Click(int) {
+    app_.NewDocument();
+}
+void Document::mnuFileOpen_Click(int) {
+    files::OpenFile(app_);
+}
+void Document::mnuFileClose_Click(int) {
+    form_->Close();
+}
 void Document::mnuFileCloseAll_Click(int) {
     for (int slot = MaxDocuments; slot >= 1; --slot)
         if (app_.registry.InUse(slot)) app_.registry.Window(slot)->form().Close();
 }
-void Document::mnuFileExit_Click(int) { app_.frame().form().Close(); }
-void Document::mnuFileSave_Click(int) { files::SaveDocument(app_, *this); }
-void Document::mnuFileSaveAs_Click(int) { files::SaveDocumentAs(app_, *this); }
+void Document::mnuFileExit_Click(int) {
+    app_.frame().form().Close();
+}
+void Document::mnuFileSave_Click(int) {
+    files::SaveDocument(app_, *this);
+}
+void Document::mnuFileSaveAs_Click(int) {
+    files::SaveDocumentAs(app_, *this);
+}
 // Printing comes with the printing procedures.
 void Document::mnuFilePrintProperties_Click(int) {}
 void Document::mnuFilePrint_Click(int) {}
@@ -219,7 +237,9 @@ void Document::mnuFilePrintAll_Click(int) {}
 // ---- Edit ----
 // Undo and Delete are the edit control's own; the Del shortcut must not take the key away
 // from the control without doing its work.
-void Document::mnuEditUndo_Click(int) { Text1().SendMessage(platform::msg::WM_UNDO, 0); }
+void Document::mnuEditUndo_Click(int) {
+    Text1().SendMessage(platform::msg::WM_UNDO, 0);
+}
 void Document::mnuEditDelete_Click(int) {
     Text1().SendMessage(platform::msg::WM_KEYDOWN, platform::key::Delete);
 }
@@ -255,7 +275,9 @@ void Document::mnuInsertTime_Click(int) {}
 void Document::mnuInsertDate_Click(int) {}
 
 // ---- Tools: calculator, clipboard viewer, launcher and system files ----
-void Document::mnuTools1RowCalc_Click(int) { app_.OpenCalculator(); }
+void Document::mnuTools1RowCalc_Click(int) {
+    app_.OpenCalculator();
+}
 void Document::mnuToolsClipboardViewer_Click(int) {}
 void Document::mnuToolsSystemConfig_Click(int) {}
 void Document::mnuToolsShell_Click(int) {}
@@ -273,7 +295,9 @@ void Document::mnuFormatFontGlobal_Click(int) {}
 void Document::mnuFormatFontPrinter_Click(int) {}
 
 // ---- Window ----
-void Document::mnuWindowNew_Click(int) { app_.NewDocument(); }
+void Document::mnuWindowNew_Click(int) {
+    app_.NewDocument();
+}
 // Next window and the arrangements come with window arrangement.
 void Document::mnuWindowNext_Click(int) {}
 void Document::mnuWindowTile_Click(int) {}

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "app/app.h"
+#include "app/menu_dispatch.h"
 #include "app/menus.h"
 #include "app/texts.h"
 #include "files/open_file.h"
@@ -24,8 +25,8 @@ platform::FormDef FrameFormDef() {
     bar.kind = ControlKind::StatusBar;
     bar.name = "StatusBar1";
     auto panel = [](PanelStyle style, const char* text, const char* tip, int minWidth) {
-        return PanelDef{style, text, tip, minWidth, PanelSize::Contents, PanelAlign::Center,
-                        PanelBevel::Inset};
+        return PanelDef{
+            style, text, tip, minWidth, PanelSize::Contents, PanelAlign::Center, PanelBevel::Inset};
     };
     bar.panels = {
         {PanelStyle::Text, text::FrameStatus, "", 3000, PanelSize::Spring, PanelAlign::Left,
@@ -41,10 +42,8 @@ platform::FormDef FrameFormDef() {
     return def;
 }
 
-using Handler = void (Frame::*)(int);
-
-const std::map<std::string_view, Handler>& Handlers() {
-    static const std::map<std::string_view, Handler> table = {
+const MenuHandlers<Frame>& Handlers() {
+    static const MenuHandlers<Frame> table = {
         {"mnuFileNew", &Frame::mnuFileNew_Click},
         {"mnuFileOpen", &Frame::mnuFileOpen_Click},
         {"MnuFileExit", &Frame::MnuFileExit_Click},
@@ -81,13 +80,16 @@ Frame::~Frame() {
     form_->onUnload = nullptr;
 }
 
-platform::StatusBar& Frame::StatusBar1() { return form_->Get<platform::StatusBar>("StatusBar1"); }
+platform::StatusBar& Frame::StatusBar1() {
+    return form_->Get<platform::StatusBar>("StatusBar1");
+}
 
-bool Frame::HasHandler(std::string_view itemName) { return Handlers().contains(itemName); }
+bool Frame::HasHandler(std::string_view itemName) {
+    return Handlers().contains(itemName);
+}
 
 void Frame::OnMenu(const std::string& name, int index) {
-    auto it = Handlers().find(name);
-    if (it != Handlers().end()) (this->*(it->second))(index);
+    RouteMenuClick(Handlers(), *this, name, index);
 }
 
 void Frame::Form_Initialize() {
@@ -128,13 +130,19 @@ void Frame::Form_Unload() {
     // The tray icon comes down here once the tray exists; then the program ends.
 }
 
-void Frame::mnuFileNew_Click(int) { app_.NewDocument(); }
+void Frame::mnuFileNew_Click(int) {
+    app_.NewDocument();
+}
 void Frame::mnuFileOpen_Click(int) {
     app_.NewDocument();
     files::OpenFile(app_);
 }
-void Frame::MnuFileExit_Click(int) { form_->Close(); }
-void Frame::mnuTools1RowCalc_Click(int) { app_.OpenCalculator(); }
+void Frame::MnuFileExit_Click(int) {
+    form_->Close();
+}
+void Frame::mnuTools1RowCalc_Click(int) {
+    app_.OpenCalculator();
+}
 // The other tools and the tray come with their own windows.
 void Frame::mnuToolsClipboardViewer_Click(int) {}
 void Frame::mnuToolsSystemConfig_Click(int) {}
@@ -143,7 +151,9 @@ void Frame::mnuViewAOT_Click(int) {}
 // The task bar item stays checked and disabled: nothing is bound to it.
 void Frame::mnuViewShowTaskbar_Click(int) {}
 void Frame::mnuViewShowSystray_Click(int) {}
-void Frame::mnuWindowNew_Click(int) { app_.NewDocument(); }
+void Frame::mnuWindowNew_Click(int) {
+    app_.NewDocument();
+}
 void Frame::mnuHelpAbout_Click(int) {}
 void Frame::mnuHelpHelp_Click(int) {}
 
