@@ -167,6 +167,7 @@ class Win32StatusBar : public Win32Control<StatusBar> {
     int TextWidth(const std::string& text) const;
 
     mutable std::vector<Panel> panels_;
+    mutable std::vector<int> edges_; // the parts last given to the bar
     std::unique_ptr<Win32Tooltips> tips_;
     UINT_PTR timer_ = 0;
 };

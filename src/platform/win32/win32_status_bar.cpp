@@ -160,6 +160,9 @@ void Win32StatusBar::LayoutPanels() const {
     std::vector<int> edges(panels_.size());
     int right = 0;
     for (size_t i = 0; i < panels_.size(); ++i) edges[i] = right += widths[i];
+    // Every caret move rewrites three panels: only a change of the parts repaints the bar.
+    if (edges == edges_) return;
+    edges_ = edges;
     SendMessageA(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     UpdateTipAreas();
 }
