@@ -6,6 +6,21 @@
 
 using namespace platform;
 
+namespace {
+ControlDef MakeControl(ControlKind kind, const char* name, const char* caption, int left, int top,
+                       int width, int height) {
+    ControlDef c;
+    c.kind = kind;
+    c.name = name;
+    c.caption = caption;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+} // namespace
+
 class ControlsContract : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -14,58 +29,28 @@ class ControlsContract : public ::testing::Test {
         def.name = "frmControls";
         def.width = 6000;
         def.height = 4000;
-        ControlDef list;
-        list.kind = ControlKind::ListBox;
-        list.name = "lstResult";
-        list.checkBoxes = true;
-        list.width = 4000;
-        list.height = 2000;
-        def.controls.push_back(list);
-        ControlDef combo;
-        combo.kind = ControlKind::ComboList;
-        combo.name = "cmbVars";
-        combo.items = {"x", "y", "z"};
-        combo.top = 2100;
-        combo.width = 600;
-        combo.height = 345;
-        def.controls.push_back(combo);
-        ControlDef check;
-        check.kind = ControlKind::CheckBox;
-        check.name = "chkCase";
-        check.caption = "Case";
-        check.top = 2600;
-        check.width = 1500;
-        check.height = 300;
-        def.controls.push_back(check);
-        ControlDef label;
-        label.kind = ControlKind::Label;
-        label.name = "Label1";
-        label.caption = "Expression :";
-        label.top = 3000;
-        label.width = 1500;
-        label.height = 255;
-        def.controls.push_back(label);
-        ControlDef image;
-        image.kind = ControlKind::Image;
-        image.name = "imgScrivexIcon";
-        image.left = 4200;
-        image.top = 3000;
-        image.width = 480;
-        image.height = 480;
-        def.controls.push_back(image);
+        def.controls = {
+            MakeControl(ControlKind::ListBox, "lstResult", "", 0, 0, 4000, 2000),
+            MakeControl(ControlKind::ComboList, "cmbVars", "", 0, 2100, 600, 345),
+            MakeControl(ControlKind::CheckBox, "chkCase", "Case", 0, 2600, 1500, 300),
+            MakeControl(ControlKind::Label, "Label1", "Expression :", 0, 3000, 1500, 255),
+            MakeControl(ControlKind::Image, "imgScrivexIcon", "", 4200, 3000, 480, 480),
+        };
+        def.controls[0].checkBoxes = true;
+        def.controls[1].items = {"x", "y", "z"};
         ControlDef bar;
         bar.kind = ControlKind::StatusBar;
         bar.name = "StatusBar1";
-        bar.panels = {{PanelStyle::Text, "first", "", 1050, PanelSize::Contents,
-                       PanelAlign::Center, PanelBevel::Raised},
+        bar.panels = {{PanelStyle::Text, "first", "", 1050, PanelSize::Contents, PanelAlign::Center,
+                       PanelBevel::Raised},
                       {PanelStyle::Text, "", "", 3000, PanelSize::Spring, PanelAlign::Left,
                        PanelBevel::Inset},
                       {PanelStyle::Insert, "INS", "Insert", 0, PanelSize::Contents,
                        PanelAlign::Center, PanelBevel::Inset},
                       {PanelStyle::Caps, "CAPS", "Caps Lock", 0, PanelSize::Contents,
                        PanelAlign::Center, PanelBevel::Inset},
-                      {PanelStyle::Date, "", "Date", 1000, PanelSize::Contents,
-                       PanelAlign::Center, PanelBevel::Inset}};
+                      {PanelStyle::Date, "", "Date", 1000, PanelSize::Contents, PanelAlign::Center,
+                       PanelBevel::Inset}};
         def.controls.push_back(bar);
         form = ContractPlatform().CreateForm(def);
     }
@@ -90,7 +75,9 @@ TEST_F(ControlsContract, ListBoxKeepsTextDataAndCheckMarksTogether) {
         std::intptr_t data;
         bool checked;
     };
-    const Row rows[] = {{"item 0", 1000, true}, {"item 2", 1002, true}, {"item 3", 1003, false},
+    const Row rows[] = {{"item 0", 1000, true},
+                        {"item 2", 1002, true},
+                        {"item 3", 1003, false},
                         {"item 4", 1004, true}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(list.Item(i), rows[i].text);
