@@ -279,3 +279,50 @@ TEST_F(MdiMenus, ActivationEventsAndWindowStates) {
 }
 
 } // namespace
+
+TEST_F(MdiMenus, AMaximisedDocumentFillsTheClientAreaWithoutScrollBars) {
+    HWND client = dynamic_cast<win32::Win32MdiFrame&>(*frame).Client();
+    Form& doc = NewChild("Untitled");
+    doc.SetState(WindowState::Maximized);
+    win32_test::Platform().DoEvents();
+    EXPECT_EQ(GetWindowLongPtrA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    RECT area, window;
+    GetClientRect(client, &area);
+    GetWindowRect(HwndOf(doc), &window);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&window), 2);
+    EXPECT_LE(window.left, 0);
+    EXPECT_LE(window.top, 0);
+    EXPECT_GE(window.right, area.right);
+    EXPECT_GE(window.bottom, area.bottom);
+}
+
+TEST(MdiFrameBar, TheBarOnShowGoesOnTheWindowWhenTheFrameFirstShows) {
+    FormDef def;
+    def.kind = FormKind::MdiFrame;
+    def.name = "MDIForm1";
+    def.caption = "Scrivex";
+    auto frame = win32_test::Platform().CreateFrame(def);
+    auto frameMenu = win32_test::Platform().CreateMenu({Sub("MnuFile", "&File", {})}, nullptr);
+    auto docMenu = win32_test::Platform().CreateMenu(
+        {Sub("mnuFile", "&File", {Item("mnuFileSave", "&Save", Ctrl('S'))})}, nullptr);
+    frame->SetMenu(frameMenu.get());
+    FormDef childDef;
+    childDef.kind = FormKind::MdiChild;
+    childDef.name = "Form1";
+    auto child = frame->CreateChild(childDef);
+    child->SetMenu(docMenu.get());
+    child->SetState(WindowState::Maximized);
+    // Hidden, the frame only notes which bar it will show.
+    EXPECT_EQ(frame->ShownMenu(), docMenu.get());
+    EXPECT_EQ(GetMenu(HwndOf(*frame)), nullptr);
+    frame->Show();
+    HMENU bar = dynamic_cast<win32::Win32Menu&>(*docMenu).Bar();
+    EXPECT_EQ(GetMenu(HwndOf(*frame)), bar);
+    // The maximised document's own buttons join its bar.
+    EXPECT_GT(GetMenuItemCount(bar), 1);
+    child.reset();
+    EXPECT_EQ(GetMenu(HwndOf(*frame)), dynamic_cast<win32::Win32Menu&>(*frameMenu).Bar());
+    frame->Unload();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}

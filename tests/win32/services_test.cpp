@@ -92,6 +92,14 @@ TEST(SpecialFolders, WindowsAndSystemFolders) {
     EXPECT_FALSE(windows.empty());
     EXPECT_EQ(windows.find('\0'), std::string::npos);
     EXPECT_EQ(system.rfind(windows, 0), 0u) << windows << " / " << system;
+    // Taken from the system rather than the shell, they are still the shell's folders.
+    for (int folder : {36, 37})
+        EXPECT_EQ(lstrcmpiA(win32_test::Platform().SpecialFolder(folder).c_str(),
+                            platform::win32::Win32Platform::ShellFolder(folder).c_str()),
+                  0)
+            << folder;
+    // Other folders come from the shell, which is loaded for them on first use.
+    EXPECT_FALSE(win32_test::Platform().SpecialFolder(0x001a).empty()); // application data
 }
 
 } // namespace

@@ -62,6 +62,11 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
     case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
     case WM_ACTIVATE: return OnActivate(wParam, lParam);
+    case WM_NCACTIVATE:
+        // A window activated as it shows gets its whole frame painted right after: drawing
+        // the caption here as well would paint it twice.
+        if (showing_) return DefaultProc(msg, wParam, -1);
+        return DefaultProc(msg, wParam, lParam);
     case kMsgDeferredActivate: OnDeferredActivate(wParam != 0); return 0;
     case WM_MDIACTIVATE: return OnMdiActivate(wParam, lParam);
     case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
@@ -391,7 +396,10 @@ template <class I> void Win32FormBase<I>::SetStateNow(WindowState state) {
 
 template <class I> void Win32FormBase<I>::Show() {
     if (!hwnd_) return;
+    BeforeShow();
+    showing_ = !IsWindowVisible(hwnd_);
     ShowWindow(hwnd_, ShowCommand());
+    showing_ = false;
     if (pendingState_) {
         WindowState state = *pendingState_;
         pendingState_.reset();

@@ -92,6 +92,8 @@ class Win32FormCore {
     virtual void ShowMenu() = 0;
     // The show command for Show(); the frame uses the program's start-up one the first time.
     virtual int ShowCommand() { return SW_SHOW; }
+    // Called by Show() just before the window shows.
+    virtual void BeforeShow() {}
     // Detaches the window from the form and destroys it without any events.
     void DestroySilently();
 
@@ -106,6 +108,7 @@ class Win32FormCore {
     bool unloading_ = false;
     HWND lastFocus_ = nullptr;
     std::optional<WindowState> pendingState_; // set while hidden, applied by Show()
+    bool showing_ = false; // a hidden window being shown: its frame is about to be painted
 
   private:
     friend class Win32Menu;

@@ -89,6 +89,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     void UnloadForm() override;
     void ShowMenu() override { UpdateShownMenu(); }
     int ShowCommand() override;
+    void BeforeShow() override;
 
   private:
     Win32MdiChild* ActiveChildWindow() const;
@@ -97,6 +98,10 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     int showCommand_;
     bool everShown_ = false;
     Win32Menu* shown_ = nullptr;
+    // Until the frame first shows, the bar on show is only noted: each bar put on a window
+    // lays the window out again, and at start-up the document's bar soon replaces the frame's.
+    bool holdBar_ = true;
+    bool barPending_ = false;
     std::vector<Win32MdiChild*> children_;
 };
 

@@ -81,6 +81,10 @@ void Win32MdiFrame::OnCreate() {
     client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
                               0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &create);
+    // The client area starts without scroll bars: the MDI client shows them by itself once a
+    // document reaches past its edges. Made with them, it would take them away again after
+    // the first paint and lay out and paint the whole frame a second time.
+    ShowScrollBar(client_, SB_BOTH, FALSE);
     Win32FormCore::OnCreate();
 }
 
@@ -102,6 +106,12 @@ int Win32MdiFrame::LayoutDocked() {
         MoveWindow(client_, 0, 0, r.right, std::max<int>(0, r.bottom - docked), TRUE);
     }
     return docked;
+}
+
+void Win32MdiFrame::BeforeShow() {
+    if (!holdBar_) return;
+    holdBar_ = false;
+    if (barPending_) UpdateShownMenu();
 }
 
 int Win32MdiFrame::ShowCommand() {
@@ -140,7 +150,14 @@ void Win32MdiFrame::UpdateShownMenu() { UpdateShownMenu(ActiveChildWindow()); }
 void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (!hwnd_ || !client_) return;
     Win32Menu* wanted = active && active->OwnMenu() ? active->OwnMenu() : menu_;
-    if (wanted == shown_ && (!wanted || GetMenu(hwnd_) == wanted->Bar())) return;
+    if (holdBar_) {
+        shown_ = wanted;
+        barPending_ = true;
+        return;
+    }
+    if (wanted == shown_ && !barPending_ && (!wanted || GetMenu(hwnd_) == wanted->Bar()))
+        return;
+    barPending_ = false;
     if (shown_) shown_->SetShownIn(nullptr);
     shown_ = wanted;
     if (wanted) {

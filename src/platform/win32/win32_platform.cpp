@@ -74,6 +74,17 @@ std::unique_ptr<CommonDialog> Win32Platform::CreateCommonDialog() {
 void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
 std::string Win32Platform::SpecialFolder(int folder) {
+    // The Windows and system folders are the system's own: asking the shell for them would
+    // load it at start-up.
+    char path[MAX_PATH + 1] = "";
+    UINT length = 0;
+    if (folder == CSIDL_WINDOWS) length = GetSystemWindowsDirectoryA(path, sizeof path);
+    if (folder == CSIDL_SYSTEM) length = GetSystemDirectoryA(path, sizeof path);
+    if (length > 0 && length < sizeof path) return std::string(path, length);
+    return ShellFolder(folder);
+}
+
+std::string Win32Platform::ShellFolder(int folder) {
     Win32MdiFrame* frame = Win32MdiFrame::Current();
     LPITEMIDLIST items = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(frame ? frame->Hwnd() : nullptr, folder, &items)) ||

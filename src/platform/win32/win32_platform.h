@@ -32,6 +32,9 @@ class Win32Platform : public Platform {
     FileSystem& Files() override { return files_; }
     std::unique_ptr<CommonDialog> CreateCommonDialog() override;
     std::string SpecialFolder(int folder) override;
+    // The shell's path of a special folder (SpecialFolder asks it for all but the Windows
+    // and system folders).
+    static std::string ShellFolder(int folder);
     std::string CommandLine() override;
     NumberFormat Numbers() override;
     int SecondsSinceMidnight() override;
