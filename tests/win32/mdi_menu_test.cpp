@@ -296,6 +296,33 @@ TEST_F(MdiMenus, AMaximisedDocumentFillsTheClientAreaWithoutScrollBars) {
     EXPECT_GE(window.bottom, area.bottom);
 }
 
+TEST_F(MdiMenus, ADocumentsCaptionShowsInTheFramesTitleWhileItIsMaximised) {
+    auto title = [](HWND hwnd) {
+        char text[256] = "";
+        GetWindowTextA(hwnd, text, sizeof text);
+        return std::string(text);
+    };
+    HWND hwnd = HwndOf(*frame);
+    Form& first = NewChild("Untitled");
+    first.SetState(WindowState::Maximized);
+    EXPECT_EQ(title(hwnd), "Scrivex - [Untitled]");
+    first.SetCaption("a.txt");
+    EXPECT_EQ(title(HwndOf(first)), "a.txt");
+    EXPECT_EQ(title(hwnd), "Scrivex - [a.txt]");
+    first.SetCaption("~ under 64 kB ~ a.txt");
+    EXPECT_EQ(title(hwnd), "Scrivex - [~ under 64 kB ~ a.txt]");
+    first.SetState(WindowState::Normal);
+    EXPECT_EQ(title(hwnd), "Scrivex");
+    first.SetCaption("b.txt");
+    EXPECT_EQ(title(HwndOf(first)), "b.txt");
+    EXPECT_EQ(title(hwnd), "Scrivex");
+    first.SetState(WindowState::Maximized);
+    EXPECT_EQ(title(hwnd), "Scrivex - [b.txt]");
+    // The window list follows as well.
+    HMENU list = dynamic_cast<win32::Win32Menu&>(*docMenu).WindowList();
+    EXPECT_NE(MenuText(list, GetMenuItemCount(list) - 1).find("b.txt"), std::string::npos);
+}
+
 TEST(MdiFrameBar, TheBarOnShowGoesOnTheWindowWhenTheFrameFirstShows) {
     FormDef def;
     def.kind = FormKind::MdiFrame;

@@ -157,6 +157,10 @@ class Win32StatusBar : public Win32Control<StatusBar> {
         std::string text; // as displayed, without the alignment tab
         bool enabled = true;
         bool ownerDrawn = false;
+        // The width of `measured` in the bar's font: a caret move rewrites three panels, and
+        // measuring every panel each time costs more than the rest of the move.
+        std::string measured;
+        int measuredWidth = -1;
     };
     bool Valid(int panel) const { return panel >= 1 && panel <= PanelCount(); }
     // Brings date, time and key panels up to date; true when any of them changed.

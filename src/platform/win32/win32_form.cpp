@@ -8,6 +8,7 @@
 
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_form_kinds.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_tooltips.h"
 
@@ -361,12 +362,23 @@ RECT WindowBounds(HWND hwnd) {
 template <class I> void Win32FormBase<I>::SetCaption(std::string_view caption) {
     caption_ = CString(caption);
     if (!hwnd_) return;
-    SetWindowTextA(hwnd_, caption_.c_str());
-    // The frame's window list shows the documents' captions: bring it up to date.
-    if (def_.kind == FormKind::MdiChild) {
-        SendMessageA(GetParent(hwnd_), WM_MDIREFRESHMENU, 0, 0);
-        DrawMenuBar(GetParent(GetParent(hwnd_)));
+    if (def_.kind != FormKind::MdiChild) {
+        SetWindowTextA(hwnd_, caption_.c_str());
+        return;
     }
+    // A maximised document's name shows in the frame's title, and the system would paint that
+    // title twice for it: once for the document and once for the frame. The document takes its
+    // text without the frame's part; the frame then gets its own title once, to which it adds
+    // the maximised document's name.
+    DefWindowProcA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption_.c_str()));
+    HWND client = GetParent(hwnd_);
+    Win32MdiFrame* frame = Win32MdiFrame::Current();
+    if (IsZoomed(hwnd_) && frame && frame->Client() == client)
+        SendMessageA(frame->Hwnd(), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(frame->Caption().c_str()));
+    // The Window menu lists the documents' captions: bring it up to date. The bar itself
+    // shows none of them and needs no redrawing.
+    SendMessageA(client, WM_MDIREFRESHMENU, 0, 0);
 }
 
 template <class I> WindowState Win32FormBase<I>::State() const {

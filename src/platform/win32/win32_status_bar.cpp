@@ -140,10 +140,15 @@ void Win32StatusBar::LayoutPanels() const {
     std::vector<int> widths(panels_.size());
     int used = 0, springs = 0;
     for (size_t i = 0; i < panels_.size(); ++i) {
-        const Panel& panel = panels_[i];
+        Panel& panel = panels_[i];
         int width = TwipsToPixelsX(panel.def.minWidth);
-        if (panel.def.size == PanelSize::Contents)
-            width = std::max(width, TextWidth(panel.text) + padding);
+        if (panel.def.size == PanelSize::Contents) {
+            if (panel.measuredWidth < 0 || panel.measured != panel.text) {
+                panel.measuredWidth = TextWidth(panel.text);
+                panel.measured = panel.text;
+            }
+            width = std::max(width, panel.measuredWidth + padding);
+        }
         if (panel.def.size == PanelSize::Spring) ++springs;
         widths[i] = width;
         used += width;
@@ -187,6 +192,8 @@ bool Win32StatusBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& resu
         result = 0;
         return true;
     }
+    if (msg == WM_SETFONT)
+        for (Panel& panel : panels_) panel.measuredWidth = -1; // measured in the old font
     if (msg == WM_MOUSEMOVE && !tips_) {
         tips_ = std::make_unique<Win32Tooltips>(GetParent(hwnd_));
         UpdateTipAreas();
