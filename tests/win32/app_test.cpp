@@ -191,3 +191,21 @@ TEST_F(ProgramTest, TheTextIsShownInFixedsys) {
     EXPECT_STREQ(face, "Fixedsys");
     EXPECT_EQ(metrics.tmAveCharWidth, metrics.tmMaxCharWidth); // one width for every character
 }
+
+TEST_F(ProgramTest, ALongTextGoesInWithoutTakingTheFocusAndIsPaintedOnce) {
+    app::Document* doc = app.ActiveDocument();
+    SetFocus(Text1());
+    std::string line = "The quick brown fox jumps over the lazy dog\r\n";
+    std::string text;
+    while (text.size() < 65535) text += line;
+    text.resize(65535);
+    doc->Text1().SetText(text);
+    EXPECT_TRUE(IsWindowVisible(Text1()));
+    EXPECT_EQ(GetFocus(), Text1()); // the write did not move the focus away and back
+    EXPECT_EQ(GetWindowTextLengthA(Text1()), 65535);
+    // Nothing was painted during the write; all of it is painted with the next paint.
+    EXPECT_TRUE(GetUpdateRect(Text1(), nullptr, FALSE));
+    win32_test::Platform().DoEvents();
+    EXPECT_FALSE(GetUpdateRect(Text1(), nullptr, FALSE));
+    EXPECT_EQ(doc->Text1().Text(), text);
+}
