@@ -172,6 +172,18 @@ class Win32StatusBar : public Win32Control<StatusBar> {
 
     mutable std::vector<Panel> panels_;
     mutable std::vector<int> edges_; // the parts last given to the bar
+    // Some status bars paint themselves at once for each new text or set of parts: a caret
+    // move would paint the bar three times. While a change is being given to the bar, its own
+    // paint is held back; what changed stays invalid and is painted once with the window.
+    mutable bool holdPaint_ = false;
+    struct HoldPaint {
+        explicit HoldPaint(const Win32StatusBar& bar) : bar(bar), was(bar.holdPaint_) {
+            bar.holdPaint_ = true;
+        }
+        ~HoldPaint() { bar.holdPaint_ = was; }
+        const Win32StatusBar& bar;
+        bool was;
+    };
     std::unique_ptr<Win32Tooltips> tips_;
     UINT_PTR timer_ = 0;
 };

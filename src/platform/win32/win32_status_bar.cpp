@@ -107,6 +107,7 @@ void Win32StatusBar::ShowPanel(int index) const {
     const Panel& panel = panels_[index];
     WPARAM type = index | (panel.def.bevel == PanelBevel::Raised ? SBT_POPOUT : 0);
     if (panel.ownerDrawn) {
+        HoldPaint hold(*this);
         SendMessageA(hwnd_, SB_SETTEXTA, type | SBT_OWNERDRAW, index);
         RECT r;
         if (SendMessageA(hwnd_, SB_GETRECT, index, reinterpret_cast<LPARAM>(&r)))
@@ -115,6 +116,7 @@ void Win32StatusBar::ShowPanel(int index) const {
     }
     // A leading tab centres a status bar text.
     std::string shown = (panel.def.align == PanelAlign::Center ? "\t" : "") + panel.text;
+    HoldPaint hold(*this);
     SendMessageA(hwnd_, SB_SETTEXTA, type, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
@@ -168,6 +170,7 @@ void Win32StatusBar::LayoutPanels() const {
     // Every caret move rewrites three panels: only a change of the parts repaints the bar.
     if (edges == edges_) return;
     edges_ = edges;
+    HoldPaint hold(*this);
     SendMessageA(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     UpdateTipAreas();
 }
@@ -187,6 +190,11 @@ void Win32StatusBar::OnParentSize() {
 }
 
 bool Win32StatusBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg == WM_PAINT && holdPaint_) {
+        // Painted with the window's next paint, together with every other change made now.
+        result = 0;
+        return true;
+    }
     if (msg == WM_TIMER && wParam == kRefreshTimer) {
         if (Refresh()) LayoutPanels();
         result = 0;
