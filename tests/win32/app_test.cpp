@@ -209,3 +209,18 @@ TEST_F(ProgramTest, ALongTextGoesInWithoutTakingTheFocusAndIsPaintedOnce) {
     EXPECT_FALSE(GetUpdateRect(Text1(), nullptr, FALSE));
     EXPECT_EQ(doc->Text1().Text(), text);
 }
+
+TEST_F(ProgramTest, TheCaretPanelsArePaintedOnceWithTheWindowNotOncePerPanel) {
+    HWND bar = HwndOf(app.ActiveDocument()->StatusBar1());
+    win32_test::Platform().DoEvents();
+    ASSERT_FALSE(GetUpdateRect(bar, nullptr, FALSE));
+    SendMessageA(Text1(), WM_CHAR, 'x', 1);
+    SendMessageA(Text1(), WM_KEYUP, 'X', 0xC0000001);
+    // The bar holds the new texts; the changed panels wait for the window's next paint.
+    char text[64] = "";
+    SendMessageA(bar, SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_NE(std::string(text).find("Pos1"), std::string::npos) << text;
+    EXPECT_TRUE(GetUpdateRect(bar, nullptr, FALSE));
+    win32_test::Platform().DoEvents();
+    EXPECT_FALSE(GetUpdateRect(bar, nullptr, FALSE));
+}
