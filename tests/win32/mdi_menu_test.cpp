@@ -276,6 +276,8 @@ TEST_F(MdiMenus, ActivationEventsAndWindowStates) {
     EXPECT_NEAR(a.Top(), 600, 15);
     EXPECT_NEAR(a.Width(), 4500, 15);
     EXPECT_NEAR(a.Height(), 3000, 15);
+    // The documents outlive this test's `events`: closing A at tear-down activates B.
+    a.onActivate = a.onDeactivate = b.onActivate = nullptr;
 }
 
 } // namespace

@@ -1,5 +1,9 @@
-// Units, keyboard state, window text and the program icon.
+// Units, keyboard state, window text, the program icon and the forms' window classes.
 #include "platform/win32/win32_common.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/keys.h"
 #include "platform/win32/win32_resources.h"
@@ -61,6 +65,22 @@ void NoteFormClass(ATOM atom) {
             slot = atom;
             return;
         }
+}
+
+void RegisterFormClass(const char* name, WNDPROC proc, int backgroundColor) {
+    static std::vector<std::string> registered;
+    if (std::find(registered.begin(), registered.end(), name) != registered.end()) return;
+    registered.emplace_back(name);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = AppIcon(false);
+    wc.hIconSm = AppIcon(true);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColor + 1));
+    wc.lpszClassName = name;
+    NoteFormClass(RegisterClassExA(&wc));
 }
 
 bool IsFormWindow(HWND hwnd) {

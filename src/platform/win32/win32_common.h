@@ -38,6 +38,9 @@ template <class Handler, class... Args> void Fire(const Handler& handler, Args&&
 // window carries its form in GWLP_USERDATA.
 void NoteFormClass(ATOM atom);
 bool IsFormWindow(HWND hwnd);
+// Registers a form window class with the program's icon, the arrow cursor and a system colour
+// as background, once; later calls do nothing.
+void RegisterFormClass(const char* name, WNDPROC proc, int backgroundColor);
 inline constexpr const char* kFrameClass = "ScrivexFrame";
 inline constexpr const char* kChildClass = "ScrivexDocument";
 inline constexpr const char* kToolClass = "ScrivexTool";

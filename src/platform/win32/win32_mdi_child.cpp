@@ -14,24 +14,6 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefMDIChildProcA(hwnd, msg, wParam, lParam);
 }
 
-void RegisterChildClass() {
-    static const bool registered = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = ChildProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = AppIcon(false);
-        wc.hIconSm = AppIcon(true);
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kChildClass;
-        ATOM atom = RegisterClassExA(&wc);
-        NoteFormClass(atom);
-        return atom != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 Win32MdiChild::~Win32MdiChild() {
@@ -44,7 +26,7 @@ Win32MdiChild::~Win32MdiChild() {
 }
 
 bool Win32MdiChild::CreateWindowNow(HWND client) {
-    RegisterChildClass();
+    RegisterFormClass(kChildClass, ChildProc, COLOR_BTNFACE);
     MDICREATESTRUCTA create{};
     create.szClass = kChildClass;
     create.szTitle = caption_.c_str();

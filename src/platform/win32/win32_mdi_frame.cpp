@@ -20,24 +20,6 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefFrameProcA(hwnd, nullptr, msg, wParam, lParam);
 }
 
-void RegisterFrameClass() {
-    static const bool registered = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FrameProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = AppIcon(false);
-        wc.hIconSm = AppIcon(true);
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-        wc.lpszClassName = kFrameClass;
-        ATOM atom = RegisterClassExA(&wc);
-        NoteFormClass(atom);
-        return atom != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 Win32MdiFrame::Win32MdiFrame(const FormDef& def, int showCommand)
@@ -57,7 +39,7 @@ Win32MdiFrame::~Win32MdiFrame() {
 Win32MdiFrame* Win32MdiFrame::Current() { return current; }
 
 bool Win32MdiFrame::CreateWindowNow() {
-    RegisterFrameClass();
+    RegisterFormClass(kFrameClass, FrameProc, COLOR_APPWORKSPACE);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     if (def_.width > 0 && def_.height > 0) {

@@ -14,28 +14,10 @@ LRESULT CALLBACK ToolProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-void RegisterToolClass() {
-    static const bool registered = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = ToolProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = AppIcon(false);
-        wc.hIconSm = AppIcon(true);
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kToolClass;
-        ATOM atom = RegisterClassExA(&wc);
-        NoteFormClass(atom);
-        return atom != 0;
-    }();
-    (void)registered;
-}
-
 } // namespace
 
 bool Win32ToolForm::CreateWindowNow() {
-    RegisterToolClass();
+    RegisterFormClass(kToolClass, ToolProc, COLOR_BTNFACE);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
