@@ -360,7 +360,11 @@ RECT WindowBounds(HWND hwnd) {
 } // namespace
 
 template <class I> void Win32FormBase<I>::SetCaption(std::string_view caption) {
-    caption_ = CString(caption);
+    std::string text = CString(caption);
+    // Saving under the same name sets the same caption: repainting the title for it would
+    // cost more than the save.
+    if (hwnd_ && text == caption_) return;
+    caption_ = std::move(text);
     if (!hwnd_) return;
     if (def_.kind != FormKind::MdiChild) {
         SetWindowTextA(hwnd_, caption_.c_str());
