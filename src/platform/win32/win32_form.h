@@ -150,4 +150,14 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
     virtual void SetStateNow(WindowState state);
 };
 
+// The window procedure of a form's window class: messages go to the form bound to the window,
+// the rest (before it is bound and after it lets go) to the class's default procedure.
+template <LRESULT(WINAPI* Default)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
+    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
+        return form->HandleMessage(msg, wParam, lParam);
+    return Default(hwnd, msg, wParam, lParam);
+}
+
 } // namespace platform::win32

@@ -95,12 +95,11 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Win32MdiChild* ActiveChildWindow() const;
 
     HWND client_ = nullptr;
-    int showCommand_;
+    int showCommand_; // for the next Show: the program's start-up one, then SW_SHOW
     bool everShown_ = false;
     Win32Menu* shown_ = nullptr;
     // Until the frame first shows, the bar on show is only noted: each bar put on a window
     // lays the window out again, and at start-up the document's bar soon replaces the frame's.
-    bool holdBar_ = true;
     bool barPending_ = false;
     std::vector<Win32MdiChild*> children_;
 };

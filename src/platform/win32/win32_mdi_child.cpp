@@ -5,17 +5,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
-        return form->HandleMessage(msg, wParam, lParam);
-    return DefMDIChildProcA(hwnd, msg, wParam, lParam);
-}
-
-} // namespace
-
 Win32MdiChild::~Win32MdiChild() {
     HWND hwnd = hwnd_;
     DestroySilently();
@@ -26,7 +15,7 @@ Win32MdiChild::~Win32MdiChild() {
 }
 
 bool Win32MdiChild::CreateWindowNow(HWND client) {
-    RegisterFormClass(kChildClass, ChildProc, COLOR_BTNFACE);
+    RegisterFormClass(kChildClass, FormWindowProc<DefMDIChildProcA>, COLOR_BTNFACE);
     MDICREATESTRUCTA create{};
     create.szClass = kChildClass;
     create.szTitle = caption_.c_str();

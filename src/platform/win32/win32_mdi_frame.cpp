@@ -13,10 +13,8 @@ namespace {
 
 Win32MdiFrame* current = nullptr;
 
-LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
-        return form->HandleMessage(msg, wParam, lParam);
+// The frame's default procedure for messages no form takes (there is no client yet).
+LRESULT WINAPI FrameDefault(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefFrameProcA(hwnd, nullptr, msg, wParam, lParam);
 }
 
@@ -39,7 +37,7 @@ Win32MdiFrame::~Win32MdiFrame() {
 Win32MdiFrame* Win32MdiFrame::Current() { return current; }
 
 bool Win32MdiFrame::CreateWindowNow() {
-    RegisterFormClass(kFrameClass, FrameProc, COLOR_APPWORKSPACE);
+    RegisterFormClass(kFrameClass, FormWindowProc<FrameDefault>, COLOR_APPWORKSPACE);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     if (def_.width > 0 && def_.height > 0) {
@@ -91,15 +89,15 @@ int Win32MdiFrame::LayoutDocked() {
 }
 
 void Win32MdiFrame::BeforeShow() {
-    if (!holdBar_) return;
-    holdBar_ = false;
+    if (everShown_) return;
+    everShown_ = true;
     if (barPending_) UpdateShownMenu();
 }
 
 int Win32MdiFrame::ShowCommand() {
-    if (everShown_) return SW_SHOW;
-    everShown_ = true;
-    return showCommand_;
+    int command = showCommand_;
+    showCommand_ = SW_SHOW; // the program's own show command is for the first show only
+    return command;
 }
 
 std::unique_ptr<Form> Win32MdiFrame::CreateChild(const FormDef& def) {
@@ -132,7 +130,7 @@ void Win32MdiFrame::UpdateShownMenu() { UpdateShownMenu(ActiveChildWindow()); }
 void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (!hwnd_ || !client_) return;
     Win32Menu* wanted = active && active->OwnMenu() ? active->OwnMenu() : menu_;
-    if (holdBar_) {
+    if (!everShown_) {
         shown_ = wanted;
         barPending_ = true;
         return;

@@ -5,19 +5,8 @@
 
 namespace platform::win32 {
 
-namespace {
-
-LRESULT CALLBACK ToolProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
-        return form->HandleMessage(msg, wParam, lParam);
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-} // namespace
-
 bool Win32ToolForm::CreateWindowNow() {
-    RegisterFormClass(kToolClass, ToolProc, COLOR_BTNFACE);
+    RegisterFormClass(kToolClass, FormWindowProc<DefWindowProcA>, COLOR_BTNFACE);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
