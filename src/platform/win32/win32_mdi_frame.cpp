@@ -147,7 +147,9 @@ void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     } else {
         ::SetMenu(hwnd_, nullptr);
     }
-    DrawMenuBar(hwnd_);
+    // Setting the bar has already laid out the frame; a hidden frame has nothing to redraw, and
+    // measuring the bar again would only cost start-up time.
+    if (IsWindowVisible(hwnd_)) DrawMenuBar(hwnd_);
 }
 
 void Win32MdiFrame::ForgetMenu(Win32Menu* menu) {
