@@ -168,7 +168,7 @@ class Win32StatusBar : public Win32Control<StatusBar> {
     void ShowPanel(int index) const;
     void LayoutPanels() const;
     void UpdateTipAreas() const;
-    int TextWidth(const std::string& text) const;
+    class TextMeasure;
 
     mutable std::vector<Panel> panels_;
     mutable std::vector<int> edges_; // the parts last given to the bar

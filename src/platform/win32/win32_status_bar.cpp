@@ -120,16 +120,33 @@ void Win32StatusBar::ShowPanel(int index) const {
     SendMessageA(hwnd_, SB_SETTEXTA, type, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
-int Win32StatusBar::TextWidth(const std::string& text) const {
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
-    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
-    return size.cx;
-}
+// Measures panel texts in the bar's font, with one device context for all of them.
+class Win32StatusBar::TextMeasure {
+public:
+    explicit TextMeasure(HWND bar) : bar_(bar) {}
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+    ~TextMeasure() {
+        if (!dc_) return;
+        SelectObject(dc_, old_);
+        ReleaseDC(bar_, dc_);
+    }
+    int Width(const std::string& text) {
+        if (!dc_) {
+            dc_ = GetDC(bar_);
+            auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(bar_, WM_GETFONT, 0, 0));
+            old_ = SelectObject(dc_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+        }
+        SIZE size{};
+        GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+private:
+    HWND bar_;
+    HDC dc_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
 
 void Win32StatusBar::LayoutPanels() const {
     if (!hwnd_ || panels_.empty()) return;
@@ -141,12 +158,13 @@ void Win32StatusBar::LayoutPanels() const {
 
     std::vector<int> widths(panels_.size());
     int used = 0, springs = 0;
+    TextMeasure measure(hwnd_);
     for (size_t i = 0; i < panels_.size(); ++i) {
         Panel& panel = panels_[i];
         int width = TwipsToPixelsX(panel.def.minWidth);
         if (panel.def.size == PanelSize::Contents) {
             if (panel.measuredWidth < 0 || panel.measured != panel.text) {
-                panel.measuredWidth = TextWidth(panel.text);
+                panel.measuredWidth = measure.Width(panel.text);
                 panel.measured = panel.text;
             }
             width = std::max(width, panel.measuredWidth + padding);
