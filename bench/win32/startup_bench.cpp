@@ -53,9 +53,16 @@ int main(int argc, char** argv) {
     int runs = std::max(1, std::atoi(argv[1]));
     std::vector<std::string> programs(argv + 2, argv + argc);
     std::vector<std::vector<double>> times(programs.size());
-    // Interleave the programs so that both see the same machine load.
-    for (int r = 0; r < runs; ++r)
-        for (size_t p = 0; p < programs.size(); ++p) times[p].push_back(StartOnce(programs[p]));
+    // Interleave the programs so that both see the same machine load, in turns forwards and
+    // backwards so that neither always follows the other.
+    for (int r = 0; r < runs; ++r) {
+        for (auto& t : times) t.push_back(0);
+        for (size_t i = 0; i < programs.size(); ++i) {
+            size_t p = r % 2 ? programs.size() - 1 - i : i;
+            times[p].back() = StartOnce(programs[p]);
+        }
+    }
+    const std::vector<std::vector<double>> rounds = times; // in the order they ran
     std::vector<double> medians;
     for (size_t p = 0; p < programs.size(); ++p) {
         auto& t = times[p];
@@ -65,8 +72,18 @@ int main(int argc, char** argv) {
         std::printf("%-40s median %8.1f ms  min %8.1f ms  max %8.1f ms  (%d runs)\n",
                     programs[p].c_str(), median, t.front(), t.back(), runs);
     }
-    for (size_t p = 0; p + 1 < programs.size(); ++p)
-        std::printf("ratio %s / %s = %.2f\n", programs[p].c_str(), programs.back().c_str(),
-                    medians[p] / medians.back());
+    // Each round starts the programs one after the other, so the ratio within a round is
+    // less affected by the machine's load drifting over the whole run.
+    const auto& last = rounds.back();
+    for (size_t p = 0; p + 1 < programs.size(); ++p) {
+        std::vector<double> ratios;
+        for (int r = 0; r < runs; ++r)
+            if (rounds[p][r] > 0 && last[r] > 0) ratios.push_back(rounds[p][r] / last[r]);
+        std::sort(ratios.begin(), ratios.end());
+        double paired = ratios.empty() ? 0 : ratios[ratios.size() / 2];
+        std::printf("ratio %s / %s = %.2f (medians), %.2f (median of the %zu rounds' ratios)\n",
+                    programs[p].c_str(), programs.back().c_str(), medians[p] / medians.back(),
+                    paired, ratios.size());
+    }
     return 0;
 }
