@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
     // Interleave the programs so that both see the same machine load, in turns forwards and
     // backwards so that neither always follows the other.
     for (int r = 0; r < runs; ++r) {
-        for (auto& t : times) t.push_back(0);
+        for (auto& t : times)
+            t.push_back(0);
         for (size_t i = 0; i < programs.size(); ++i) {
             size_t p = r % 2 ? programs.size() - 1 - i : i;
             times[p].back() = StartOnce(programs[p]);

@@ -12,7 +12,9 @@ int Flags(const platform::TextBox& text1) {
     return value;
 }
 
-bool HasFlag(const platform::TextBox& text1, int bit) { return (Flags(text1) & bit) != 0; }
+bool HasFlag(const platform::TextBox& text1, int bit) {
+    return (Flags(text1) & bit) != 0;
+}
 
 void SetFlag(platform::TextBox& text1, int bit) {
     text1.SetTag(std::to_string(Flags(text1) | bit));

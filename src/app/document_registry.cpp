@@ -14,7 +14,8 @@ int DocumentRegistry::FirstFree() const {
 }
 
 void DocumentRegistry::Clear() {
-    for (Slot& slot : slots_) slot.window.reset();
+    for (Slot& slot : slots_)
+        slot.window.reset();
 }
 
 Document& DocumentRegistry::Take(int slot, std::unique_ptr<Document> window) {

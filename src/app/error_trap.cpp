@@ -12,15 +12,15 @@ struct EndProcedure {};
 
 platform::RuntimeError AsRuntimeError(const std::exception& e) {
     if (auto* runtime = dynamic_cast<const platform::RuntimeError*>(&e)) return *runtime;
-    if (dynamic_cast<const std::bad_alloc*>(&e)) return platform::RuntimeError(platform::err::OutOfMemory);
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return platform::RuntimeError(platform::err::OutOfMemory);
     return platform::RuntimeError(51, e.what());
 }
 } // namespace
 
 std::string RuntimeErrorReport(int number, const std::string& description) {
     return "I'm sorry, Run-time error occured!\r\nDetails:\r\nError Number = " +
-           std::to_string(number) + "\r\nError Description = " + description +
-           "\r\nError Line = 0";
+           std::to_string(number) + "\r\nError Description = " + description + "\r\nError Line = 0";
 }
 
 void ErrorTrap::Handle(int number, std::function<bool(const platform::RuntimeError&)> handler) {

@@ -7,9 +7,9 @@ namespace app {
 using platform::Ctrl;
 using platform::MenuItemDef;
 using platform::Plain;
-using platform::Shortcut;
 using platform::ShiftCtrl;
 using platform::ShiftKey;
+using platform::Shortcut;
 namespace key = platform::key;
 
 namespace {
@@ -46,11 +46,12 @@ MenuItemDef CheckedDisabled(MenuItemDef item) {
 }
 
 std::vector<MenuItemDef> SystemConfigItems() {
-    static const char* const files[] = {"autoexec.bat", "config.sys", "msdos.sys",
-                                        "bootlog.txt",  "boot.ini",   "system.ini",
+    static const char* const files[] = {"autoexec.bat", "config.sys",   "msdos.sys",
+                                        "bootlog.txt",  "boot.ini",     "system.ini",
                                         "win.ini",      "winstart.bat", "hosts"};
     std::vector<MenuItemDef> items;
-    for (int i = 0; i < 9; ++i) items.push_back(Indexed("mnuToolsSystemConfig", i, files[i]));
+    for (int i = 0; i < 9; ++i)
+        items.push_back(Indexed("mnuToolsSystemConfig", i, files[i]));
     return items;
 }
 
@@ -73,8 +74,8 @@ std::vector<MenuItemDef> ShellItems(bool withShortcuts) {
     };
     std::vector<MenuItemDef> items;
     for (const auto& e : entries)
-        items.push_back(Indexed("mnuToolsShell", e.index, e.caption,
-                                withShortcuts ? e.shortcut : Shortcut{}));
+        items.push_back(
+            Indexed("mnuToolsShell", e.index, e.caption, withShortcuts ? e.shortcut : Shortcut{}));
     return items;
 }
 
@@ -87,7 +88,8 @@ std::vector<MenuItemDef> ToolsItems(const char* calcCaption, bool withShortcuts)
         Sub("mnuToolsEditSystemConfig", "&Edit system config", SystemConfigItems()),
         Item("mnuToolsSepar1", "-"),
     };
-    for (auto& item : ShellItems(withShortcuts)) items.push_back(std::move(item));
+    for (auto& item : ShellItems(withShortcuts))
+        items.push_back(std::move(item));
     return items;
 }
 
@@ -106,39 +108,31 @@ MenuItemDef WindowList(MenuItemDef item) {
 
 std::vector<MenuItemDef> DocumentMenuTree() {
     std::vector<MenuItemDef> tile;
-    static const char* const tileCaptions[] = {"Tile &horizontally", "Tile &vertically",
-                                               "&Cascade", "&Rows", "Co&lumns"};
+    static const char* const tileCaptions[] = {"Tile &horizontally", "Tile &vertically", "&Cascade",
+                                               "&Rows", "Co&lumns"};
     for (int i = 0; i < 5; ++i)
         tile.push_back(Indexed("mnuWindowTile", i, tileCaptions[i], ShiftCtrl(key::F(5 + i))));
 
     std::vector<MenuItemDef> window = {Item("mnuWindowNew", "&New window", Ctrl('N')),
                                        Item("mnuWindowNext", "Next win&dow", Ctrl('D')),
                                        Item("mnuWindowSepar1", "-")};
-    for (auto& item : tile) window.push_back(std::move(item));
+    for (auto& item : tile)
+        window.push_back(std::move(item));
 
     return {
         Sub("mnuFile", "&File",
-            {Item("mnuFileNew", "&New", Plain(key::F(2))),
-             Item("mnuFileOpen", "&Open", Ctrl('O')),
-             Item("mnuFileSave", "&Save", Ctrl('S')),
-             Item("mnuFileSaveAs", "Sav&e as", Ctrl('E')),
-             Item("mnuFileSepar1", "-"),
-             Item("mnuFileClose", "C&lose", Ctrl('L')),
-             Item("mnuFileCloseAll", "Close &all", ShiftKey(key::F(9))),
-             Item("mnuFileSepar2", "-"),
+            {Item("mnuFileNew", "&New", Plain(key::F(2))), Item("mnuFileOpen", "&Open", Ctrl('O')),
+             Item("mnuFileSave", "&Save", Ctrl('S')), Item("mnuFileSaveAs", "Sav&e as", Ctrl('E')),
+             Item("mnuFileSepar1", "-"), Item("mnuFileClose", "C&lose", Ctrl('L')),
+             Item("mnuFileCloseAll", "Close &all", ShiftKey(key::F(9))), Item("mnuFileSepar2", "-"),
              Item("mnuFilePrintProperties", "P&rint preferences"),
-             Item("mnuFilePrint", "&Print", Ctrl('P')),
-             Item("mnuFilePrintAll", "Pr&int all"),
-             Item("mnuFileSepar3", "-"),
-             Item("mnuFileExit", "E&xit", Ctrl('Q'))}),
+             Item("mnuFilePrint", "&Print", Ctrl('P')), Item("mnuFilePrintAll", "Pr&int all"),
+             Item("mnuFileSepar3", "-"), Item("mnuFileExit", "E&xit", Ctrl('Q'))}),
         Sub("mnuEdit", "&Edit",
             {Item("mnuEditUndo", "&Undo", platform::Alt(key::Back)),
-             Item("mnuEditDelete", "&Delete", Plain(key::Delete)),
-             Item("mnuEditSepar1", "-"),
-             Item("mnuEditCut", "Cu&t", Ctrl('X')),
-             Item("mnuEditCopy", "&Copy", Ctrl('C')),
-             Item("mnuEditPaste", "&Paste", Ctrl('V')),
-             Item("mnuEditSepar2", "-"),
+             Item("mnuEditDelete", "&Delete", Plain(key::Delete)), Item("mnuEditSepar1", "-"),
+             Item("mnuEditCut", "Cu&t", Ctrl('X')), Item("mnuEditCopy", "&Copy", Ctrl('C')),
+             Item("mnuEditPaste", "&Paste", Ctrl('V')), Item("mnuEditSepar2", "-"),
              Sub("mnuEditChangeCase", "C&hange case",
                  {Item("mnuEditCaseLowerCase", "lower case"),
                   Item("mnuEditCaseUpperCase", "UPPER CASE"),
@@ -147,16 +141,13 @@ std::vector<MenuItemDef> DocumentMenuTree() {
                   Item("mnuEditCaseInvertCase", "Invert cASE"),
                   Item("mnuEditChangeCaseSepar1", "-"),
                   Item("mnuEditCaseCrackzCase", "CrAcKz cAsE ;-)")}),
-             Item("mnuEditTruncateLines", "&Truncate lines"),
-             Item("mnuEditSepar3", "-"),
+             Item("mnuEditTruncateLines", "&Truncate lines"), Item("mnuEditSepar3", "-"),
              Item("mnuEditSelectAll", "Select &all", Ctrl('A'))}),
         Sub("mnuSearch", "&Search",
             {Item("mnuSearchFind", "&Find...", Ctrl('F')),
              Item("mnuSearchFindNext", "Find &next", Plain(key::F(3))),
-             Item("mnuSearchReplace", "&Replace", Ctrl('R')),
-             Item("mnuSearchSepar1", "-"),
-             Item("mnuSearchResult", "Search res&ult", Ctrl('U')),
-             Item("mnuSearchSepar2", "-"),
+             Item("mnuSearchReplace", "&Replace", Ctrl('R')), Item("mnuSearchSepar1", "-"),
+             Item("mnuSearchResult", "Search res&ult", Ctrl('U')), Item("mnuSearchSepar2", "-"),
              Item("mnuSearchGotoLine", "&GoTo line", Ctrl('G')),
              Item("mnuSearchGotoPos", "Go&To pos", Ctrl('T')),
              Item("mnuSearchGotolongestColumn", "GoTo &longest Col")}),
@@ -169,8 +160,7 @@ std::vector<MenuItemDef> DocumentMenuTree() {
             {Item("mnuViewAOT", "&Always on top", Plain(key::F(4))), ViewShowMenu()}),
         Sub("mnuFormat", "&Format",
             {Disabled(Item("mnuFormatWordWrap", "Word &wrap", Ctrl('W'))),
-             Item("mnuFormatSepar1", "-"),
-             Item("mnuFormatFont", "&Font..."),
+             Item("mnuFormatSepar1", "-"), Item("mnuFormatFont", "&Font..."),
              Item("mnuFormatFontGlobal", "&Global font..."),
              Item("mnuFormatFontPrinter", "&Printer font...")}),
         WindowList(Sub("mnuWindow", "&Window", std::move(window))),
@@ -183,10 +173,8 @@ std::vector<MenuItemDef> DocumentMenuTree() {
 std::vector<MenuItemDef> FrameMenuTree() {
     return {
         Sub("MnuFile", "&File",
-            {Item("mnuFileNew", "&New", Plain(key::F(2))),
-             Item("mnuFileOpen", "&Open", Ctrl('O')),
-             Item("mnuFileSepar1", "-"),
-             Item("MnuFileExit", "E&xit", Ctrl('Q'))}),
+            {Item("mnuFileNew", "&New", Plain(key::F(2))), Item("mnuFileOpen", "&Open", Ctrl('O')),
+             Item("mnuFileSepar1", "-"), Item("MnuFileExit", "E&xit", Ctrl('Q'))}),
         Sub("mnuTools", "&Tools", ToolsItems("&1-row calc", true)),
         Sub("mnuView", "&View",
             {Item("mnuViewAOT", "&Always on top", Plain(key::F(4))), ViewShowMenu()}),
@@ -201,17 +189,12 @@ std::vector<MenuItemDef> TrayMenuTree() {
     return {
         Sub("mnuSystray", "(Systray)",
             {Item("mnuSystrayShowScrivex", "&Show Scrivex"),
-             Item("mnuSystrayHideScrivex", "&Hide Scrivex"),
-             Item("mnuSystraySepar1", "-"),
-             Item("mnuSystrayNew", "&New"),
-             Item("mnuSystrayOpen", "&Open"),
-             Item("mnuSystraySepar2", "-"),
-             Item("mnuSystrayAOT", "Always on top"),
+             Item("mnuSystrayHideScrivex", "&Hide Scrivex"), Item("mnuSystraySepar1", "-"),
+             Item("mnuSystrayNew", "&New"), Item("mnuSystrayOpen", "&Open"),
+             Item("mnuSystraySepar2", "-"), Item("mnuSystrayAOT", "Always on top"),
              Sub("mnuTools", "&Tools", ToolsItems("&1-row calc", false)),
-             Item("mnuSystraySepar3", "-"),
-             Item("mnuSystrayAbout", "About..."),
-             Item("mnuSystraySepar4", "-"),
-             Item("mnuSystrayExit", "E&xit")}),
+             Item("mnuSystraySepar3", "-"), Item("mnuSystrayAbout", "About..."),
+             Item("mnuSystraySepar4", "-"), Item("mnuSystrayExit", "E&xit")}),
     };
 }
 

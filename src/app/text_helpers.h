@@ -15,6 +15,8 @@ std::string TextAfterLast(std::string_view text, std::string_view separator);
 // the whole text when it does not occur.
 std::string TextUpToLast(std::string_view text, std::string_view separator);
 
-inline std::int64_t LargerOf(std::int64_t a, std::int64_t b) { return a > b ? a : b; }
+inline std::int64_t LargerOf(std::int64_t a, std::int64_t b) {
+    return a > b ? a : b;
+}
 
 } // namespace app

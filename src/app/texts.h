@@ -5,7 +5,8 @@ namespace app::text {
 inline constexpr const char* AppTitle = "Scrivex";
 inline constexpr const char* Untitled = "Untitled";
 inline constexpr const char* FrameStatus = "Scrivex - Ultimate MDI Text Editor";
-inline constexpr const char* TooManyWindows = "Are you crazy? You need more\r\nthan 64 text windows...?";
+inline constexpr const char* TooManyWindows =
+    "Are you crazy? You need more\r\nthan 64 text windows...?";
 inline constexpr const char* RuntimeErrorTitle = "Run-time error";
 inline constexpr const char* FileFilter =
     "Text files (*.txt)|*.txt|Log files (*.log)|*.log|INI files (*.ini)|*.ini|All files (*.*)|*.*";

@@ -87,11 +87,15 @@ CalculatorWindow::CalculatorWindow(app::App& app) : app_(app) {
 
 CalculatorWindow::~CalculatorWindow() = default;
 
-platform::TextBox& CalculatorWindow::txtMath() { return form_->Get<platform::TextBox>("txtMath"); }
+platform::TextBox& CalculatorWindow::txtMath() {
+    return form_->Get<platform::TextBox>("txtMath");
+}
 platform::TextBox& CalculatorWindow::txtResult() {
     return form_->Get<platform::TextBox>("txtResult");
 }
-platform::TextBox& CalculatorWindow::txtVars() { return form_->Get<platform::TextBox>("txtVars"); }
+platform::TextBox& CalculatorWindow::txtVars() {
+    return form_->Get<platform::TextBox>("txtVars");
+}
 platform::ComboList& CalculatorWindow::cmbVars() {
     return form_->Get<platform::ComboList>("cmbVars");
 }
@@ -143,7 +147,9 @@ void CalculatorWindow::txtVars_Change() {
     calculator_->Variables[static_cast<size_t>(picked)] = ReadNumber(txtVars().Text()).value_or(0);
 }
 
-void CalculatorWindow::Label3_Click() { chkRevers().SetValue(!chkRevers().Value()); }
+void CalculatorWindow::Label3_Click() {
+    chkRevers().SetValue(!chkRevers().Value());
+}
 
 void CalculatorWindow::cmdCopyResult_Click() {
     if (txtResult().Text().empty()) return;
@@ -155,7 +161,9 @@ void CalculatorWindow::cmdCopyEquation_Click() {
     InsertIntoDocument(txtMath().Text() + " = " + txtResult().Text());
 }
 
-void CalculatorWindow::cmdHide_Click() { form_->Hide(); }
+void CalculatorWindow::cmdHide_Click() {
+    form_->Hide();
+}
 
 void CalculatorWindow::InsertIntoDocument(const std::string& text) {
     app::Document* doc = app_.registry.Count() >= 1 ? app_.ActiveDocument() : nullptr;

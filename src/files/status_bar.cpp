@@ -30,7 +30,8 @@ void ShowCaretPosition(app::App& app) {
     bar.SetPanelText(panel::Position, "Pos" + std::to_string(caret));
 }
 
-void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path, std::string_view title) {
+void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path,
+                  std::string_view title) {
     doc.form().SetCaption(title);
     platform::StatusBar& bar = doc.StatusBar1();
     bar.SetPanelText(panel::Path, path);
@@ -41,7 +42,8 @@ void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path, std:
     bar.SetPanelTooltip(panel::Size, FormatKilobytes(size, format.decimal, format.thousands));
 }
 
-std::string FormatKilobytes(std::int64_t bytes, std::string_view decimal, std::string_view thousands) {
+std::string FormatKilobytes(std::int64_t bytes, std::string_view decimal,
+                            std::string_view thousands) {
     // Hundredths of a kB, rounded half away from zero.
     std::int64_t hundredths = (bytes * 200 + 1024) / 2048;
     std::int64_t whole = hundredths / 100;

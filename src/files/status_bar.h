@@ -29,6 +29,7 @@ void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path, std:
 
 // A size in kB as "###,###,###.0# kB": grouped thousands, no digit before the decimal
 // separator below 1, one or two decimals.
-std::string FormatKilobytes(std::int64_t bytes, std::string_view decimal, std::string_view thousands);
+std::string FormatKilobytes(std::int64_t bytes, std::string_view decimal,
+                            std::string_view thousands);
 
 } // namespace files

@@ -4,17 +4,28 @@ namespace platform {
 
 std::string ErrorDescription(int number) {
     switch (number) {
-    case err::OutOfMemory: return "Out of memory";
-    case err::NoObject: return "Object variable or With block variable not set";
-    case err::BadFileName: return "Bad file name or number";
-    case err::FileNotFound: return "File not found";
-    case err::DiskFull: return "Disk full";
-    case err::PermissionDenied: return "Permission denied";
-    case err::PathFileAccess: return "Path/File access error";
-    case err::PathNotFound: return "Path not found";
-    case err::PrinterError: return "Printer error";
-    case err::DialogCancelled: return "Cancel was selected.";
-    default: return "Application-defined or object-defined error";
+    case err::OutOfMemory:
+        return "Out of memory";
+    case err::NoObject:
+        return "Object variable or With block variable not set";
+    case err::BadFileName:
+        return "Bad file name or number";
+    case err::FileNotFound:
+        return "File not found";
+    case err::DiskFull:
+        return "Disk full";
+    case err::PermissionDenied:
+        return "Permission denied";
+    case err::PathFileAccess:
+        return "Path/File access error";
+    case err::PathNotFound:
+        return "Path not found";
+    case err::PrinterError:
+        return "Printer error";
+    case err::DialogCancelled:
+        return "Cancel was selected.";
+    default:
+        return "Application-defined or object-defined error";
     }
 }
 

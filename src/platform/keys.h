@@ -19,7 +19,9 @@ inline constexpr int Down = 0x28;
 inline constexpr int Insert = 0x2D;
 inline constexpr int Delete = 0x2E;
 inline constexpr int F1 = 0x70; // F2 is F1 + 1, and so on up to F12
-inline constexpr int F(int n) { return F1 + n - 1; }
+inline constexpr int F(int n) {
+    return F1 + n - 1;
+}
 } // namespace key
 
 // Shift state bits as key events report them.
@@ -30,18 +32,28 @@ inline constexpr int Alt = 4;
 } // namespace shift
 
 struct Shortcut {
-    int key = 0;   // 0: no shortcut
-    int mods = 0;  // shift:: bits
+    int key = 0;  // 0: no shortcut
+    int mods = 0; // shift:: bits
     bool operator==(const Shortcut&) const = default;
     bool Empty() const { return key == 0; }
     // The text a menu shows beside its caption: "Ctrl+O", "Shift+Ctrl+F5", "Del".
     std::string Text() const;
 };
 
-inline constexpr Shortcut Plain(int k) { return {k, 0}; }
-inline constexpr Shortcut Ctrl(int k) { return {k, shift::Ctrl}; }
-inline constexpr Shortcut ShiftKey(int k) { return {k, shift::Shift}; }
-inline constexpr Shortcut Alt(int k) { return {k, shift::Alt}; }
-inline constexpr Shortcut ShiftCtrl(int k) { return {k, shift::Shift | shift::Ctrl}; }
+inline constexpr Shortcut Plain(int k) {
+    return {k, 0};
+}
+inline constexpr Shortcut Ctrl(int k) {
+    return {k, shift::Ctrl};
+}
+inline constexpr Shortcut ShiftKey(int k) {
+    return {k, shift::Shift};
+}
+inline constexpr Shortcut Alt(int k) {
+    return {k, shift::Alt};
+}
+inline constexpr Shortcut ShiftCtrl(int k) {
+    return {k, shift::Shift | shift::Ctrl};
+}
 
 } // namespace platform

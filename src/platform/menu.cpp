@@ -6,7 +6,8 @@ namespace platform {
 
 Menu::Menu(const std::vector<MenuItemDef>& tree, MenuHandler handler)
     : handler_(std::move(handler)) {
-    for (const auto& def : tree) top_.push_back(Add(def, -1));
+    for (const auto& def : tree)
+        top_.push_back(Add(def, -1));
 }
 
 int Menu::Add(const MenuItemDef& def, int parent) {

@@ -11,7 +11,8 @@ class CommandLineTest : public AppTest {
     }
     std::vector<std::string> Captions() {
         std::vector<std::string> captions;
-        for (app::Document* doc : app.OpenDocuments()) captions.push_back(doc->form().Caption());
+        for (app::Document* doc : app.OpenDocuments())
+            captions.push_back(doc->form().Caption());
         return captions;
     }
 };
@@ -40,14 +41,10 @@ TEST_F(CommandLineTest, BadInputMakesNoEmptyWindows) {
         size_t messages;
     };
     const Case cases[] = {
-        {"   ", {"Untitled"}, 0},
-        {"\"\"", {"Untitled"}, 0},
-        {"\"   \"", {"Untitled"}, 0},
-        {"C:\\folder", {"Untitled"}, 0},
-        {"c.txt C:\\folder", {"c.txt"}, 0},
-        {"C:\\folder c.txt", {"c.txt"}, 0},
-        {"missing.txt", {"Untitled"}, 1},
-        {"c.txt missing.txt", {"c.txt"}, 1},
+        {"   ", {"Untitled"}, 0},           {"\"\"", {"Untitled"}, 0},
+        {"\"   \"", {"Untitled"}, 0},       {"C:\\folder", {"Untitled"}, 0},
+        {"c.txt C:\\folder", {"c.txt"}, 0}, {"C:\\folder c.txt", {"c.txt"}, 0},
+        {"missing.txt", {"Untitled"}, 1},   {"c.txt missing.txt", {"c.txt"}, 1},
         {"\"C:\\a b.txt", {"a b.txt"}, 0}, // the unbalanced quote runs to the end
         {"\"c.txt", {"c.txt"}, 0},
     };
@@ -59,7 +56,8 @@ TEST_F(CommandLineTest, BadInputMakesNoEmptyWindows) {
         a.Start();
         p.frame->onActivate();
         std::vector<std::string> captions;
-        for (app::Document* doc : a.OpenDocuments()) captions.push_back(doc->form().Caption());
+        for (app::Document* doc : a.OpenDocuments())
+            captions.push_back(doc->form().Caption());
         EXPECT_EQ(captions, c.captions) << c.args;
         EXPECT_EQ(p.messages.size(), c.messages) << c.args;
     }
@@ -80,7 +78,8 @@ TEST_F(CommandLineTest, HandledOnlyOnTheFirstActivation) {
 
 TEST_F(CommandLineTest, StopsAtTheWindowLimit) {
     std::string args;
-    for (int i = 0; i < 70; ++i) args += "c.txt ";
+    for (int i = 0; i < 70; ++i)
+        args += "c.txt ";
     Start(args);
     EXPECT_EQ(Count(), 64);
     ASSERT_EQ(platform.messages.size(), 1u);

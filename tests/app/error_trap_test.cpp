@@ -37,8 +37,8 @@ TEST(ErrorTrap, ReportShowsFiveLinesAbortRetryIgnore) {
               "I'm sorry, Run-time error occured!\r\nDetails:\r\nError Number = 76\r\n"
               "Error Description = Path not found\r\nError Line = 0");
     EXPECT_EQ(p.messages[0].title, "Run-time error");
-    EXPECT_EQ(p.messages[0].style, platform::mb::AbortRetryIgnore | platform::mb::Critical |
-                                       platform::mb::SystemModal);
+    EXPECT_EQ(p.messages[0].style,
+              platform::mb::AbortRetryIgnore | platform::mb::Critical | platform::mb::SystemModal);
 }
 
 TEST(ErrorTrap, AnswersActOnTheFailedStep) {

@@ -25,19 +25,26 @@ TEST(Menus, ItemsCaptionsAndShortcuts) {
         const char* expected; // caption|shortcut
     };
     const Case document[] = {
-        {"mnuFileNew", -1, "&New|F2"},          {"mnuFileSaveAs", -1, "Sav&e as|Ctrl+E"},
+        {"mnuFileNew", -1, "&New|F2"},
+        {"mnuFileSaveAs", -1, "Sav&e as|Ctrl+E"},
         {"mnuFileCloseAll", -1, "Close &all|Shift+F9"},
-        {"mnuFilePrintAll", -1, "Pr&int all|"}, {"mnuEditUndo", -1, "&Undo|Alt+Backspace"},
-        {"mnuEditDelete", -1, "&Delete|Del"},   {"mnuEditCaseCrackzCase", -1, "CrAcKz cAsE ;-)|"},
+        {"mnuFilePrintAll", -1, "Pr&int all|"},
+        {"mnuEditUndo", -1, "&Undo|Alt+Backspace"},
+        {"mnuEditDelete", -1, "&Delete|Del"},
+        {"mnuEditCaseCrackzCase", -1, "CrAcKz cAsE ;-)|"},
         {"mnuSearchFindNext", -1, "Find &next|F3"},
         {"mnuSearchGotolongestColumn", -1, "GoTo &longest Col|"},
         {"mnuInsertDate", -1, "Insert &date|F7"},
         {"mnuTools1RowCalc", -1, "&1-row calculator|Shift+F3"},
-        {"mnuToolsSystemConfig", 8, "hosts|"}, {"mnuToolsShell", 31, "Command|Ctrl+F11"},
-        {"mnuToolsShell", 100, "S&hell...|Ctrl+H"}, {"mnuToolsShell", 40, "-|"},
-        {"mnuViewAOT", -1, "&Always on top|F4"}, {"mnuFormatWordWrap", -1, "Word &wrap|Ctrl+W"},
+        {"mnuToolsSystemConfig", 8, "hosts|"},
+        {"mnuToolsShell", 31, "Command|Ctrl+F11"},
+        {"mnuToolsShell", 100, "S&hell...|Ctrl+H"},
+        {"mnuToolsShell", 40, "-|"},
+        {"mnuViewAOT", -1, "&Always on top|F4"},
+        {"mnuFormatWordWrap", -1, "Word &wrap|Ctrl+W"},
         {"mnuWindowNext", -1, "Next win&dow|Ctrl+D"},
-        {"mnuWindowTile", 4, "Co&lumns|Shift+Ctrl+F9"}, {"mnuHelpAbout", -1, "&About...|F1"},
+        {"mnuWindowTile", 4, "Co&lumns|Shift+Ctrl+F9"},
+        {"mnuHelpAbout", -1, "&About...|F1"},
     };
     platform::Menu doc(app::DocumentMenuTree(), nullptr);
     for (const auto& c : document) {
@@ -46,20 +53,23 @@ TEST(Menus, ItemsCaptionsAndShortcuts) {
         EXPECT_EQ(Describe(doc, id), c.expected) << c.name << c.index;
     }
     const Case frame[] = {
-        {"MnuFile", -1, "&File|"},       {"MnuFileExit", -1, "E&xit|Ctrl+Q"},
+        {"MnuFile", -1, "&File|"},
+        {"MnuFileExit", -1, "E&xit|Ctrl+Q"},
         {"mnuTools1RowCalc", -1, "&1-row calc|Shift+F3"},
         {"mnuToolsShell", 1, "Notepad|Ctrl+F1"},
         {"mnuWindowNew", -1, "&New window|Ctrl+N"},
     };
     platform::Menu frm(app::FrameMenuTree(), nullptr);
-    for (const auto& c : frame) EXPECT_EQ(Describe(frm, frm.Find(c.name, c.index)), c.expected);
+    for (const auto& c : frame)
+        EXPECT_EQ(Describe(frm, frm.Find(c.name, c.index)), c.expected);
     EXPECT_LT(frm.Find("mnuFileSave"), 0);
     EXPECT_LT(frm.Find("mnuEdit"), 0);
 
     platform::Menu tray(app::TrayMenuTree(), nullptr);
     EXPECT_EQ(Describe(tray, tray.Find("mnuSystrayExit")), "E&xit|");
     EXPECT_EQ(Describe(tray, tray.Find("mnuToolsShell", 1)), "Notepad|");
-    for (const auto& item : tray.Items()) EXPECT_TRUE(item.def.shortcut.Empty()) << item.def.name;
+    for (const auto& item : tray.Items())
+        EXPECT_TRUE(item.def.shortcut.Empty()) << item.def.name;
 }
 
 TEST(Menus, ItemArraysHaveExactlyTheirIndices) {

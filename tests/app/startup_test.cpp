@@ -15,7 +15,8 @@ TEST_F(AppTest, StartsWithFrameAndOneMaximisedUntitledWindow) {
     EXPECT_EQ(Active()->form().Tag(), "1");
     EXPECT_EQ(Active()->Text1().Text(), "");
     EXPECT_EQ(Active()->Text1().Tag(), "");
-    for (int p = 1; p <= 5; ++p) EXPECT_EQ(Active()->StatusBar1().PanelText(p), "");
+    for (int p = 1; p <= 5; ++p)
+        EXPECT_EQ(Active()->StatusBar1().PanelText(p), "");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -49,7 +50,8 @@ TEST_F(AppTest, SecondWindowPutsAllInNormalStateAndClosingMaximisesTheLast) {
 
 TEST_F(AppTest, FreedSlotIsReusedLowestFirst) {
     Start();
-    for (int i = 0; i < 4; ++i) app.NewDocument();
+    for (int i = 0; i < 4; ++i)
+        app.NewDocument();
     ASSERT_EQ(Count(), 5);
     ASSERT_TRUE(app.registry.Window(3)->form().Close());
     EXPECT_EQ(Count(), 4);
@@ -63,14 +65,16 @@ TEST_F(AppTest, FreedSlotIsReusedLowestFirst) {
 
 TEST_F(AppTest, SixtyFifthWindowShowsTheLimitMessageAndChangesNothing) {
     Start();
-    while (Count() < 64) app.NewDocument();
+    while (Count() < 64)
+        app.NewDocument();
     app::Document* active = Active();
     EXPECT_TRUE(platform.messages.empty());
     app.NewDocument();
     EXPECT_EQ(Count(), 64);
     EXPECT_EQ(Active(), active);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Are you crazy? You need more\r\nthan 64 text windows...?");
+    EXPECT_EQ(platform.messages[0].text,
+              "Are you crazy? You need more\r\nthan 64 text windows...?");
     EXPECT_EQ(platform.messages[0].title, "Scrivex");
     EXPECT_EQ(platform.messages[0].style, platform::mb::OkOnly);
     EXPECT_EQ(frame().Children().size(), 64u);

@@ -48,10 +48,12 @@ TEST(CommandLine, SplitsNames) {
         {"a.txt", {"a.txt"}},
         {"\"C:\\a b.txt\" c.txt", {"C:\\a b.txt", "c.txt"}},
         {"  a.txt    b.txt  ", {"a.txt", "b.txt"}},
-        {"\"\"", {""}}, // empty quotes make an empty name, which the opener skips
-        {"\"a b", {"a b"}},          // an unbalanced quote runs to the end
-        {"a\" b\" c", {"a\" b", "c"}}, // quotes inside a name keep the blank; one trailing quote goes
+        {"\"\"", {""}},     // empty quotes make an empty name, which the opener skips
+        {"\"a b", {"a b"}}, // an unbalanced quote runs to the end
+        {"a\" b\" c",
+         {"a\" b", "c"}}, // quotes inside a name keep the blank; one trailing quote goes
         {"\"  \"", {"  "}},
     };
-    for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.args), c.names) << c.args;
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitCommandLine(c.args), c.names) << c.args;
 }

@@ -82,13 +82,16 @@ TEST_F(TextBoxContract, LineMessages) {
     struct Case {
         const char* text;
         int lineCount;
-        std::vector<std::pair<int, int>> lineOf;     // offset, line
-        std::vector<std::pair<int, int>> lengthAt;   // offset, line length
+        std::vector<std::pair<int, int>> lineOf;   // offset, line
+        std::vector<std::pair<int, int>> lengthAt; // offset, line length
     };
     const Case cases[] = {
         {"", 1, {{0, 0}}, {{0, 0}}},
         {"abc", 1, {{0, 0}, {3, 0}}, {{0, 3}, {3, 3}}},
-        {"abcde\r\nfg\r\n", 3, {{0, 0}, {5, 0}, {7, 1}, {9, 1}, {11, 2}}, {{0, 5}, {7, 2}, {11, 0}}},
+        {"abcde\r\nfg\r\n",
+         3,
+         {{0, 0}, {5, 0}, {7, 1}, {9, 1}, {11, 2}},
+         {{0, 5}, {7, 2}, {11, 0}}},
         {"a\r\n\r\nb", 3, {{3, 1}, {5, 2}}, {{3, 0}, {5, 1}}},
     };
     for (const auto& c : cases) {

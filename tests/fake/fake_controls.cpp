@@ -12,11 +12,17 @@ namespace {
 platform::Control* focused = nullptr;
 } // namespace
 
-platform::Control* FocusedControl() { return focused; }
-void SetFocusedControl(platform::Control* control) { focused = control; }
+platform::Control* FocusedControl() {
+    return focused;
+}
+void SetFocusedControl(platform::Control* control) {
+    focused = control;
+}
 
 namespace {
-std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
 
 platform::ControlDef WithHeight(platform::ControlDef def, int height) {
     if (def.height == 0) def.height = height;
@@ -42,8 +48,7 @@ void FakeTextBox::Replace(int start, int length, std::string_view text, bool und
     // An insert that does not fit keeps the part that does.
     std::string_view insert = UpToNul(text);
     size_t kept = text_.size() - static_cast<size_t>(length);
-    if (Room() != std::string::npos)
-        insert = insert.substr(0, kept < Room() ? Room() - kept : 0);
+    if (Room() != std::string::npos) insert = insert.substr(0, kept < Room() ? Room() - kept : 0);
     if (undoable) {
         undoText_ = text_;
         undoStart_ = start_;
@@ -73,13 +78,17 @@ void FakeTextBox::SetSelLength(int length) {
     length_ = std::clamp(length, 0, static_cast<int>(text_.size()) - start_);
 }
 
-void FakeTextBox::SetSelText(std::string_view text) { Replace(start_, length_, text, true); }
+void FakeTextBox::SetSelText(std::string_view text) {
+    Replace(start_, length_, text, true);
+}
 
 void FakeTextBox::Type(std::string_view text) {
     for (char c : text) {
         if (c == '\b') {
-            if (length_ == 0 && start_ > 0) Replace(start_ - 1, 1, "", true);
-            else if (length_ > 0) Replace(start_, length_, "", true);
+            if (length_ == 0 && start_ > 0)
+                Replace(start_ - 1, 1, "", true);
+            else if (length_ > 0)
+                Replace(start_, length_, "", true);
         } else if (c == '\n' && multiLine_) {
             Replace(start_, length_, "\r\n", true);
         } else {
@@ -104,7 +113,8 @@ int FakeTextBox::LineOf(int offset) const {
 
 int FakeTextBox::LineStart(int line) const {
     size_t start = 0;
-    for (int i = 0; i < line; ++i) start = text_.find("\r\n", start) + 2;
+    for (int i = 0; i < line; ++i)
+        start = text_.find("\r\n", start) + 2;
     return static_cast<int>(start);
 }
 
@@ -118,8 +128,10 @@ int FakeTextBox::LineLength(int line) const {
 std::intptr_t FakeTextBox::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) {
     const bool current = static_cast<std::intptr_t>(wParam) == -1;
     switch (message) {
-    case platform::msg::EM_LINEFROMCHAR: return LineOf(current ? start_ : static_cast<int>(wParam));
-    case platform::msg::EM_GETLINECOUNT: return LineOf(static_cast<int>(text_.size())) + 1;
+    case platform::msg::EM_LINEFROMCHAR:
+        return LineOf(current ? start_ : static_cast<int>(wParam));
+    case platform::msg::EM_GETLINECOUNT:
+        return LineOf(static_cast<int>(text_.size())) + 1;
     case platform::msg::EM_LINELENGTH:
         return LineLength(LineOf(current ? start_ : static_cast<int>(wParam)));
     case platform::msg::WM_UNDO: {
@@ -137,12 +149,16 @@ std::intptr_t FakeTextBox::SendMessage(unsigned message, std::uintptr_t wParam, 
     }
     case platform::msg::WM_KEYDOWN:
         if (wParam == platform::key::Delete) {
-            if (length_ > 0) Replace(start_, length_, "", true);
-            else if (text_.compare(start_, 2, "\r\n") == 0) Replace(start_, 2, "", true);
-            else if (start_ < static_cast<int>(text_.size())) Replace(start_, 1, "", true);
+            if (length_ > 0)
+                Replace(start_, length_, "", true);
+            else if (text_.compare(start_, 2, "\r\n") == 0)
+                Replace(start_, 2, "", true);
+            else if (start_ < static_cast<int>(text_.size()))
+                Replace(start_, 1, "", true);
         }
         return 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -167,16 +183,24 @@ void FakeListBox::RemoveItem(int index) {
 std::string FakeListBox::Item(int index) const {
     return index >= 0 && index < Count() ? items_[index].text : std::string();
 }
-void FakeListBox::SetItem(int index, std::string_view text) { At(index).text = text; }
+void FakeListBox::SetItem(int index, std::string_view text) {
+    At(index).text = text;
+}
 std::intptr_t FakeListBox::ItemData(int index) const {
     return const_cast<FakeListBox*>(this)->At(index).data;
 }
-void FakeListBox::SetItemData(int index, std::intptr_t data) { At(index).data = data; }
+void FakeListBox::SetItemData(int index, std::intptr_t data) {
+    At(index).data = data;
+}
 bool FakeListBox::Checked(int index) const {
     return const_cast<FakeListBox*>(this)->At(index).checked;
 }
-void FakeListBox::SetChecked(int index, bool checked) { At(index).checked = checked; }
-void FakeListBox::SetListIndex(int index) { index_ = std::clamp(index, -1, Count() - 1); }
+void FakeListBox::SetChecked(int index, bool checked) {
+    At(index).checked = checked;
+}
+void FakeListBox::SetListIndex(int index) {
+    index_ = std::clamp(index, -1, Count() - 1);
+}
 
 void FakeListBox::UserToggle(int index) {
     At(index).checked = !At(index).checked;
@@ -211,27 +235,45 @@ const platform::PanelDef& FakeStatusBar::At(int panel) const {
 
 std::string FakeStatusBar::PanelText(int panel) const {
     switch (At(panel).style) {
-    case platform::PanelStyle::Date: return "08.12.2026";
-    case platform::PanelStyle::Time: return "5:08";
-    case platform::PanelStyle::Insert: return "INS";
-    case platform::PanelStyle::Caps: return "CAPS";
-    case platform::PanelStyle::Num: return "NUM";
-    case platform::PanelStyle::Scroll: return "SCRL";
-    default: return At(panel).text;
+    case platform::PanelStyle::Date:
+        return "08.12.2026";
+    case platform::PanelStyle::Time:
+        return "5:08";
+    case platform::PanelStyle::Insert:
+        return "INS";
+    case platform::PanelStyle::Caps:
+        return "CAPS";
+    case platform::PanelStyle::Num:
+        return "NUM";
+    case platform::PanelStyle::Scroll:
+        return "SCRL";
+    default:
+        return At(panel).text;
     }
 }
 
-void FakeStatusBar::SetPanelText(int panel, std::string_view text) { At(panel).text = text; }
-std::string FakeStatusBar::PanelTooltip(int panel) const { return At(panel).tooltip; }
-void FakeStatusBar::SetPanelTooltip(int panel, std::string_view text) { At(panel).tooltip = text; }
+void FakeStatusBar::SetPanelText(int panel, std::string_view text) {
+    At(panel).text = text;
+}
+std::string FakeStatusBar::PanelTooltip(int panel) const {
+    return At(panel).tooltip;
+}
+void FakeStatusBar::SetPanelTooltip(int panel, std::string_view text) {
+    At(panel).tooltip = text;
+}
 
 bool FakeStatusBar::PanelEnabled(int panel) const {
     switch (At(panel).style) {
-    case platform::PanelStyle::Insert: return insert;
-    case platform::PanelStyle::Caps: return caps;
-    case platform::PanelStyle::Num: return num;
-    case platform::PanelStyle::Scroll: return scroll;
-    default: return true;
+    case platform::PanelStyle::Insert:
+        return insert;
+    case platform::PanelStyle::Caps:
+        return caps;
+    case platform::PanelStyle::Num:
+        return num;
+    case platform::PanelStyle::Scroll:
+        return scroll;
+    default:
+        return true;
     }
 }
 

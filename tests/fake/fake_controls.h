@@ -58,7 +58,8 @@ class FakeLabel : public FakeControl<platform::Label> {
 
 class FakeButton : public FakeControl<platform::Button> {
   public:
-    explicit FakeButton(const platform::ControlDef& def) : FakeControl(def), caption_(def.caption) {}
+    explicit FakeButton(const platform::ControlDef& def)
+        : FakeControl(def), caption_(def.caption) {}
     std::string Caption() const override { return caption_; }
     void Press() override { Click(); }
 
@@ -98,8 +99,8 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
                               std::intptr_t lParam) override;
 
     // Test side: what a user does.
-    void Type(std::string_view text);            // typing, one key at a time
-    void KeyUp(int key, int shift = 0);          // a key released
+    void Type(std::string_view text);   // typing, one key at a time
+    void KeyUp(int key, int shift = 0); // a key released
     int changeCount = 0;
 
   private:

@@ -19,15 +19,33 @@ FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
         std::unique_ptr<platform::Control> control;
         using K = platform::ControlKind;
         switch (c.kind) {
-        case K::Label: control = std::make_unique<FakeLabel>(c); break;
-        case K::TextBox: control = std::make_unique<FakeTextBox>(c, false); break;
-        case K::MultiLineBox: control = std::make_unique<FakeTextBox>(c, true); break;
-        case K::Button: control = std::make_unique<FakeButton>(c); break;
-        case K::CheckBox: control = std::make_unique<FakeCheckBox>(c); break;
-        case K::ListBox: control = std::make_unique<FakeListBox>(c); break;
-        case K::ComboList: control = std::make_unique<FakeComboList>(c); break;
-        case K::StatusBar: control = std::make_unique<FakeStatusBar>(c); break;
-        case K::Image: control = std::make_unique<FakeImage>(c); break;
+        case K::Label:
+            control = std::make_unique<FakeLabel>(c);
+            break;
+        case K::TextBox:
+            control = std::make_unique<FakeTextBox>(c, false);
+            break;
+        case K::MultiLineBox:
+            control = std::make_unique<FakeTextBox>(c, true);
+            break;
+        case K::Button:
+            control = std::make_unique<FakeButton>(c);
+            break;
+        case K::CheckBox:
+            control = std::make_unique<FakeCheckBox>(c);
+            break;
+        case K::ListBox:
+            control = std::make_unique<FakeListBox>(c);
+            break;
+        case K::ComboList:
+            control = std::make_unique<FakeComboList>(c);
+            break;
+        case K::StatusBar:
+            control = std::make_unique<FakeStatusBar>(c);
+            break;
+        case K::Image:
+            control = std::make_unique<FakeImage>(c);
+            break;
         }
         controls_[c.name] = std::move(control);
     }

@@ -61,7 +61,9 @@ TEST(StatusBar, KilobyteTooltip) {
         {1024000, ".", ",", "1,000.0 kB"},
         {1024LL * 1234567, ".", ",", "1,234,567.0 kB"},
         {1024000, ",", ".", "1.000,0 kB"},
-        {1024000, ",", "\xA0", "1\xA0" "000,0 kB"},
+        {1024000, ",", "\xA0",
+         "1\xA0"
+         "000,0 kB"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(files::FormatKilobytes(c.bytes, c.decimal, c.thousands), c.expected) << c.bytes;
@@ -92,6 +94,7 @@ TEST_F(AppTest, FrameStatusBarHasItsSevenPanels) {
     ASSERT_EQ(bar.PanelCount(), 7);
     EXPECT_EQ(bar.PanelText(1), "Scrivex - Ultimate MDI Text Editor");
     const char* tips[] = {"", "Date", "Time", "Insert", "Caps Lock", "Num Lock", "Scroll Lock"};
-    for (int p = 1; p <= 7; ++p) EXPECT_EQ(bar.PanelTooltip(p), tips[p - 1]);
+    for (int p = 1; p <= 7; ++p)
+        EXPECT_EQ(bar.PanelTooltip(p), tips[p - 1]);
     EXPECT_EQ(bar.PanelText(5), "CAPS");
 }

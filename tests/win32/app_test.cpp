@@ -67,7 +67,8 @@ TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
     PressKey(Text1(), F(2));
     PressKey(Text1(), 'N', platform::shift::Ctrl);
     ASSERT_EQ(app.registry.Count(), 3);
-    for (app::Document* doc : app.OpenDocuments()) EXPECT_FALSE(IsZoomed(HwndOf(doc->form())));
+    for (app::Document* doc : app.OpenDocuments())
+        EXPECT_FALSE(IsZoomed(HwndOf(doc->form())));
     EXPECT_EQ(app.ActiveDocument()->form().Tag(), "3");
 
     ASSERT_TRUE(app.registry.Window(2)->form().Close());
@@ -83,7 +84,8 @@ TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
 
 TEST_F(ProgramTest, TypingMarksTheDocumentAndKeyReleaseShowsTheCaret) {
     HWND text1 = Text1();
-    for (char c : std::string("abc")) SendMessageA(text1, WM_CHAR, c, 1);
+    for (char c : std::string("abc"))
+        SendMessageA(text1, WM_CHAR, c, 1);
     SendMessageA(text1, WM_CHAR, VK_RETURN, 1);
     SendMessageA(text1, WM_CHAR, 'd', 1);
     SendMessageA(text1, WM_KEYUP, 'D', 0xC0000001);
@@ -197,7 +199,8 @@ TEST_F(ProgramTest, ALongTextGoesInWithoutTakingTheFocusAndIsPaintedOnce) {
     SetFocus(Text1());
     std::string line = "The quick brown fox jumps over the lazy dog\r\n";
     std::string text;
-    while (text.size() < 65535) text += line;
+    while (text.size() < 65535)
+        text += line;
     text.resize(65535);
     doc->Text1().SetText(text);
     EXPECT_TRUE(IsWindowVisible(Text1()));

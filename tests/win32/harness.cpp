@@ -8,4 +8,6 @@ platform::Platform& ContractPlatform() {
     return platform;
 }
 
-std::string ContractFolder() { return win32_test::TempFolder("scrivex-contract"); }
+std::string ContractFolder() {
+    return win32_test::TempFolder("scrivex-contract");
+}

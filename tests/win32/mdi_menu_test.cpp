@@ -113,7 +113,8 @@ TEST_F(MdiMenus, TheActiveDocumentsBarReplacesTheFramesUntilTheLastCloses) {
     HMENU list = docBar->WindowList();
     ASSERT_NE(list, nullptr);
     std::vector<std::string> names;
-    for (int i = 0; i < GetMenuItemCount(list); ++i) names.push_back(MenuText(list, i));
+    for (int i = 0; i < GetMenuItemCount(list); ++i)
+        names.push_back(MenuText(list, i));
     ASSERT_GE(names.size(), 3u);
     EXPECT_NE(names[names.size() - 2].find("Untitled"), std::string::npos);
     EXPECT_NE(names.back().find("Second"), std::string::npos);

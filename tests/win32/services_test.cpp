@@ -24,16 +24,18 @@ TEST(CommandLine, TheProgramsOwnNameIsLeftOut) {
         {"\"unbalanced a.txt", ""},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(win32::ArgumentsOf(c.line), c.arguments) << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(win32::ArgumentsOf(c.line), c.arguments) << c.line;
 }
 
 TEST(FileErrors, SystemErrorsMapToTheProgramsNumbers) {
     const std::pair<DWORD, int> cases[] = {
-        {ERROR_FILE_NOT_FOUND, 53}, {ERROR_PATH_NOT_FOUND, 76}, {ERROR_ACCESS_DENIED, 70},
-        {ERROR_SHARING_VIOLATION, 70}, {ERROR_DISK_FULL, 61},   {ERROR_INVALID_NAME, 52},
+        {ERROR_FILE_NOT_FOUND, 53},    {ERROR_PATH_NOT_FOUND, 76}, {ERROR_ACCESS_DENIED, 70},
+        {ERROR_SHARING_VIOLATION, 70}, {ERROR_DISK_FULL, 61},      {ERROR_INVALID_NAME, 52},
         {ERROR_GEN_FAILURE, 75},
     };
-    for (auto [system, number] : cases) EXPECT_EQ(win32::ErrorNumberFor(system), number) << system;
+    for (auto [system, number] : cases)
+        EXPECT_EQ(win32::ErrorNumberFor(system), number) << system;
 }
 
 class Files : public ::testing::Test {

@@ -109,14 +109,15 @@ TEST_F(ToolForms, KeyPreviewSeesKeysFirstAndCanSwallowThem) {
     std::vector<int> downs;
     form->onKeyDown = [&](int key, int) { downs.push_back(key); };
     form->onKeyPress = [](int& ascii) {
-        if (ascii == 'x') ascii = 0;     // swallowed
-        if (ascii == 'a') ascii = 'b';   // replaced
+        if (ascii == 'x') ascii = 0;   // swallowed
+        if (ascii == 'a') ascii = 'b'; // replaced
     };
     int changes = 0;
     text->onChange = [&] { ++changes; };
     HWND box = HwndOf(*text);
     Post(box, WM_KEYDOWN, 'A');
-    for (char c : std::string("axc")) TypeChar(box, c);
+    for (char c : std::string("axc"))
+        TypeChar(box, c);
     EXPECT_EQ(downs, std::vector<int>{'A'});
     EXPECT_EQ(text->Text(), "bc");
     EXPECT_EQ(changes, 2); // one per typed character that arrived
@@ -166,7 +167,8 @@ TEST_F(ToolForms, TextBoxReportsKeyReleasesAndCompletedClicks) {
 
 TEST_F(ToolForms, ListCheckBoxesSwitchOnSpaceAndOnAClickOnTheBox) {
     auto& list = form->Get<ListBox>("List1");
-    for (int i = 0; i < 3; ++i) list.AddItem("line " + std::to_string(i));
+    for (int i = 0; i < 3; ++i)
+        list.AddItem("line " + std::to_string(i));
     win32_test::Platform().DoEvents(); // drawing comes back on
     std::vector<int> switched;
     list.onItemCheck = [&](int index) { switched.push_back(index); };
@@ -194,7 +196,8 @@ TEST_F(ToolForms, ListCheckBoxesSwitchOnSpaceAndOnAClickOnTheBox) {
 TEST_F(ToolForms, LongListsFillQuickly) {
     auto& list = form->Get<ListBox>("List1");
     DWORD start = GetTickCount();
-    for (int i = 0; i < 30000; ++i) list.AddItem("match line " + std::to_string(i));
+    for (int i = 0; i < 30000; ++i)
+        list.AddItem("match line " + std::to_string(i));
     DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(list.Count(), 30000);
     EXPECT_EQ(list.Item(29999), "match line 29999");

@@ -15,7 +15,9 @@ void Win32Button::OnCommand(int code) {
     if (code == BN_CLICKED) Press();
 }
 
-std::string Win32Button::Caption() const { return WindowText(hwnd_); }
+std::string Win32Button::Caption() const {
+    return WindowText(hwnd_);
+}
 
 void Win32Button::Press() {
     if (onClick) onClick();

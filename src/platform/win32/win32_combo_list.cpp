@@ -8,7 +8,8 @@ void Win32ComboList::Create(HWND parent, const ControlDef& def, HFONT font) {
     // The window's height includes the dropped-down list.
     int height = TwipsToPixelsY(def.height) + 200;
     CreateChildWindow(parent, "COMBOBOX", def, CBS_DROPDOWNLIST | WS_VSCROLL, 0, font, height);
-    for (const auto& item : def.items) AddItem(item);
+    for (const auto& item : def.items)
+        AddItem(item);
 }
 
 void Win32ComboList::OnCommand(int code) {

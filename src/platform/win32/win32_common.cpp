@@ -33,11 +33,21 @@ const Dpi& ScreenDpi() {
 
 } // namespace
 
-int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenDpi().x, 1440); }
-int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenDpi().y, 1440); }
-int PixelsToTwipsX(int pixels) { return MulDiv(pixels, 1440, ScreenDpi().x); }
-int PixelsToTwipsY(int pixels) { return MulDiv(pixels, 1440, ScreenDpi().y); }
-int ScreenDpiY() { return ScreenDpi().y; }
+int TwipsToPixelsX(int twips) {
+    return MulDiv(twips, ScreenDpi().x, 1440);
+}
+int TwipsToPixelsY(int twips) {
+    return MulDiv(twips, ScreenDpi().y, 1440);
+}
+int PixelsToTwipsX(int pixels) {
+    return MulDiv(pixels, 1440, ScreenDpi().x);
+}
+int PixelsToTwipsY(int pixels) {
+    return MulDiv(pixels, 1440, ScreenDpi().y);
+}
+int ScreenDpiY() {
+    return ScreenDpi().y;
+}
 
 int ShiftState() {
     int state = 0;

@@ -24,7 +24,9 @@ HICON AppIcon(bool small);
 // The text of a window.
 std::string WindowText(HWND hwnd);
 // A string_view as a C string: text after an embedded NUL is dropped, as the system would.
-inline std::string CString(std::string_view text) { return std::string(text).c_str(); }
+inline std::string CString(std::string_view text) {
+    return std::string(text).c_str();
+}
 
 // Runs an event handler through a copy, so that the handler may replace or destroy the
 // object that holds it.

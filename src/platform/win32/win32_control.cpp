@@ -8,7 +8,9 @@
 
 namespace platform::win32 {
 
-Win32ControlCore::~Win32ControlCore() { Unsubclass(); }
+Win32ControlCore::~Win32ControlCore() {
+    Unsubclass();
+}
 
 void Win32ControlCore::Unsubclass() {
     if (!hwnd_ || !systemProc_) return;
@@ -16,18 +18,17 @@ void Win32ControlCore::Unsubclass() {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
 }
 
-HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className,
-                                         const ControlDef& def, DWORD style, DWORD exStyle,
-                                         HFONT font, int heightOverride) {
+HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className, const ControlDef& def,
+                                         DWORD style, DWORD exStyle, HFONT font,
+                                         int heightOverride) {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (def.visible) style |= WS_VISIBLE;
     if (def.tabIndex >= 0) style |= WS_TABSTOP;
     int height = heightOverride >= 0 ? heightOverride : TwipsToPixelsY(def.height);
-    hwnd_ = CreateWindowExA(exStyle, className, def.caption.c_str(), style,
-                            TwipsToPixelsX(def.left), TwipsToPixelsY(def.top),
-                            TwipsToPixelsX(def.width), height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                            GetModuleHandleA(nullptr), nullptr);
+    hwnd_ = CreateWindowExA(
+        exStyle, className, def.caption.c_str(), style, TwipsToPixelsX(def.left),
+        TwipsToPixelsY(def.top), TwipsToPixelsX(def.width), height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return nullptr;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -62,15 +63,23 @@ LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lPara
 
 std::unique_ptr<Win32ControlCore> MakeControl(Win32FormCore& form, const ControlDef& def, int id) {
     switch (def.kind) {
-    case ControlKind::Label: return std::make_unique<Win32Label>(form, id);
+    case ControlKind::Label:
+        return std::make_unique<Win32Label>(form, id);
     case ControlKind::TextBox:
-    case ControlKind::MultiLineBox: return std::make_unique<Win32TextBox>(form, id);
-    case ControlKind::Button: return std::make_unique<Win32Button>(form, id);
-    case ControlKind::CheckBox: return std::make_unique<Win32CheckBox>(form, id);
-    case ControlKind::ListBox: return std::make_unique<Win32ListBox>(form, id);
-    case ControlKind::ComboList: return std::make_unique<Win32ComboList>(form, id);
-    case ControlKind::StatusBar: return std::make_unique<Win32StatusBar>(form, id);
-    case ControlKind::Image: return std::make_unique<Win32Image>(form, id);
+    case ControlKind::MultiLineBox:
+        return std::make_unique<Win32TextBox>(form, id);
+    case ControlKind::Button:
+        return std::make_unique<Win32Button>(form, id);
+    case ControlKind::CheckBox:
+        return std::make_unique<Win32CheckBox>(form, id);
+    case ControlKind::ListBox:
+        return std::make_unique<Win32ListBox>(form, id);
+    case ControlKind::ComboList:
+        return std::make_unique<Win32ComboList>(form, id);
+    case ControlKind::StatusBar:
+        return std::make_unique<Win32StatusBar>(form, id);
+    case ControlKind::Image:
+        return std::make_unique<Win32Image>(form, id);
     }
     return std::make_unique<Win32Label>(form, id);
 }

@@ -46,8 +46,8 @@ class Win32ControlCore {
 
   protected:
     // Creates the window with the common styles, fonts and subclassing.
-    HWND CreateChildWindow(HWND parent, const char* className, const ControlDef& def,
-                           DWORD style, DWORD exStyle, HFONT font, int heightOverride = -1);
+    HWND CreateChildWindow(HWND parent, const char* className, const ControlDef& def, DWORD style,
+                           DWORD exStyle, HFONT font, int heightOverride = -1);
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
 
     Win32FormCore& form_;

@@ -100,7 +100,9 @@ class Win32ListBox : public Win32Control<ListBox> {
         std::intptr_t data = 0;
         bool checked = false;
     };
-    bool InRange(int index) const { return index >= 0 && index < static_cast<int>(entries_.size()); }
+    bool InRange(int index) const {
+        return index >= 0 && index < static_cast<int>(entries_.size());
+    }
     int BoxWidth() const;
     void Toggle(int index);
     void RedrawItem(int index);

@@ -2,7 +2,6 @@
 // bars, routing control notifications and the default and cancel buttons.
 #include "platform/win32/win32_form.h"
 
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -20,7 +19,8 @@ Win32FormCore::Win32FormCore(const FormDef& def) : def_(def), caption_(CString(d
 
 Win32FormCore::~Win32FormCore() {
     if (menu_) menu_->RemoveUser(this);
-    for (HFONT font : fonts_) DeleteObject(font);
+    for (HFONT font : fonts_)
+        DeleteObject(font);
 }
 
 Win32FormCore* Win32FormCore::FromHwnd(HWND hwnd) {
@@ -57,36 +57,54 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCreate();
         return result;
     }
-    case WM_SIZE: return OnSizeMessage(wParam, lParam);
-    case kMsgDeferredResize: OnSize(); return 0;
-    case WM_COMMAND: return OnCommand(wParam, lParam);
-    case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
-    case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
-    case WM_ACTIVATE: return OnActivate(wParam, lParam);
+    case WM_SIZE:
+        return OnSizeMessage(wParam, lParam);
+    case kMsgDeferredResize:
+        OnSize();
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(wParam, lParam);
+    case WM_MEASUREITEM:
+        return OnMeasureItem(wParam, lParam);
+    case WM_ACTIVATE:
+        return OnActivate(wParam, lParam);
     case WM_NCACTIVATE:
         // A window activated as it shows gets its whole frame painted right after: drawing
         // the caption here as well would paint it twice.
         if (showing_) return DefaultProc(msg, wParam, -1);
         return DefaultProc(msg, wParam, lParam);
-    case kMsgDeferredActivate: OnDeferredActivate(wParam != 0); return 0;
-    case WM_MDIACTIVATE: return OnMdiActivate(wParam, lParam);
-    case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
-    case WM_CLOSE: OnClose(); return 0;
-    case WM_QUERYENDSESSION: return OnQueryEndSession();
-    case DM_GETDEFID: return OnGetDefId();
+    case kMsgDeferredActivate:
+        OnDeferredActivate(wParam != 0);
+        return 0;
+    case WM_MDIACTIVATE:
+        return OnMdiActivate(wParam, lParam);
+    case WM_SETFOCUS:
+        return OnSetFocus(wParam, lParam);
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession();
+    case DM_GETDEFID:
+        return OnGetDefId();
     case WM_ERASEBKGND:
     case WM_PRINTCLIENT:
         // The frame's client area is all document area and bars: nothing of its own to paint,
         // however often themed bars ask it for their background.
         if (def_.kind == FormKind::MdiFrame) return msg == WM_ERASEBKGND ? 1 : 0;
         return DefaultProc(msg, wParam, lParam);
-    case WM_DESTROY: OnDestroy(); return DefaultProc(msg, wParam, lParam);
+    case WM_DESTROY:
+        OnDestroy();
+        return DefaultProc(msg, wParam, lParam);
     case WM_NCDESTROY: {
         LRESULT result = DefaultProc(msg, wParam, lParam);
         OnNcDestroy();
         return result;
     }
-    default: return DefaultProc(msg, wParam, lParam);
+    default:
+        return DefaultProc(msg, wParam, lParam);
     }
 }
 
@@ -99,8 +117,8 @@ void Win32FormCore::OnCreate() {
 void Win32FormCore::CreateControls() {
     controls_.clear();
     for (size_t i = 0; i < def_.controls.size(); ++i)
-        controls_.push_back(MakeControl(*this, def_.controls[i],
-                                        kFirstControlId + static_cast<int>(i)));
+        controls_.push_back(
+            MakeControl(*this, def_.controls[i], kFirstControlId + static_cast<int>(i)));
     for (size_t i = 0; i < controls_.size(); ++i)
         controls_[i]->Create(hwnd_, def_.controls[i], FontFor(def_.controls[i]));
 
@@ -173,7 +191,8 @@ int Win32FormCore::LayoutDocked() {
     int height = 0;
     for (auto& control : controls_) {
         HWND hwnd = control->Hwnd();
-        if (!control->DocksAtBottom() || !hwnd || !(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE))
+        if (!control->DocksAtBottom() || !hwnd ||
+            !(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE))
             continue;
         control->OnParentSize();
         RECT r;
@@ -213,7 +232,9 @@ LRESULT Win32FormCore::OnCommand(WPARAM wParam, LPARAM lParam) {
     return DefaultProc(WM_COMMAND, wParam, lParam);
 }
 
-bool Win32FormCore::OnMenuCommand(int id) { return menu_ && menu_->ChooseReported(id); }
+bool Win32FormCore::OnMenuCommand(int id) {
+    return menu_ && menu_->ChooseReported(id);
+}
 
 void Win32FormCore::PressButton(bool isDefault) {
     for (auto& control : controls_) {
@@ -303,9 +324,13 @@ LRESULT Win32FormCore::OnSetFocus(WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void Win32FormCore::OnClose() { Events().Close(UnloadMode::ControlMenu); }
+void Win32FormCore::OnClose() {
+    Events().Close(UnloadMode::ControlMenu);
+}
 
-LRESULT Win32FormCore::OnQueryEndSession() { return TRUE; }
+LRESULT Win32FormCore::OnQueryEndSession() {
+    return TRUE;
+}
 
 void Win32FormCore::OnNcDestroy() {
     if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
@@ -404,9 +429,15 @@ template <class I> void Win32FormBase<I>::SetState(WindowState state) {
 
 template <class I> void Win32FormBase<I>::SetStateNow(WindowState state) {
     switch (state) {
-    case WindowState::Normal: ShowWindow(hwnd_, SW_RESTORE); break;
-    case WindowState::Minimized: ShowWindow(hwnd_, SW_MINIMIZE); break;
-    case WindowState::Maximized: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+    case WindowState::Normal:
+        ShowWindow(hwnd_, SW_RESTORE);
+        break;
+    case WindowState::Minimized:
+        ShowWindow(hwnd_, SW_MINIMIZE);
+        break;
+    case WindowState::Maximized:
+        ShowWindow(hwnd_, SW_MAXIMIZE);
+        break;
     }
 }
 

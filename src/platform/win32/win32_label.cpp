@@ -15,7 +15,9 @@ void Win32Label::OnCommand(int code) {
     if (code == STN_CLICKED && onClick) onClick();
 }
 
-std::string Win32Label::Caption() const { return WindowText(hwnd_); }
+std::string Win32Label::Caption() const {
+    return WindowText(hwnd_);
+}
 
 void Win32Label::SetCaption(std::string_view caption) {
     if (hwnd_) SetWindowTextA(hwnd_, CString(caption).c_str());

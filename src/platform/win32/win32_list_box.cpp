@@ -23,7 +23,8 @@ void Win32ListBox::Create(HWND parent, const ControlDef& def, HFONT font) {
     }
     CreateChildWindow(parent, "LISTBOX", def, style, WS_EX_CLIENTEDGE, font);
     if (hwnd_ && checkBoxes_) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
-    for (const auto& item : def.items) AddItem(item);
+    for (const auto& item : def.items)
+        AddItem(item);
 }
 
 void Win32ListBox::OnCommand(int code) {
@@ -36,7 +37,9 @@ bool Win32ListBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     return true;
 }
 
-int Win32ListBox::BoxWidth() const { return itemHeight_ + 2; }
+int Win32ListBox::BoxWidth() const {
+    return itemHeight_ + 2;
+}
 
 bool Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1)) {
@@ -134,8 +137,8 @@ int Win32ListBox::AddItem(std::string_view text) {
         SendMessageA(hwnd_, LB_INITSTORAGE, more, more * 32);
         reserved_ = entries_.size() + more;
     }
-    LRESULT index = SendMessageA(hwnd_, LB_ADDSTRING, 0,
-                                 reinterpret_cast<LPARAM>(CString(text).c_str()));
+    LRESULT index =
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CString(text).c_str()));
     if (index < 0) return -1;
     entries_.insert(entries_.begin() + index, Entry{});
     return static_cast<int>(index);
@@ -147,7 +150,9 @@ void Win32ListBox::RemoveItem(int index) {
     entries_.erase(entries_.begin() + index);
 }
 
-int Win32ListBox::Count() const { return static_cast<int>(entries_.size()); }
+int Win32ListBox::Count() const {
+    return static_cast<int>(entries_.size());
+}
 
 std::string Win32ListBox::Item(int index) const {
     if (!hwnd_ || !InRange(index)) return {};
@@ -176,7 +181,9 @@ void Win32ListBox::SetItemData(int index, std::intptr_t data) {
     if (InRange(index)) entries_[index].data = data;
 }
 
-bool Win32ListBox::Checked(int index) const { return InRange(index) && entries_[index].checked; }
+bool Win32ListBox::Checked(int index) const {
+    return InRange(index) && entries_[index].checked;
+}
 
 void Win32ListBox::SetChecked(int index, bool checked) {
     if (!InRange(index) || entries_[index].checked == checked) return;

@@ -75,9 +75,15 @@ void Win32MdiChild::SetStateNow(WindowState state) {
     HWND client = GetParent(hwnd_);
     auto self = reinterpret_cast<WPARAM>(hwnd_);
     switch (state) {
-    case WindowState::Normal: SendMessageA(client, WM_MDIRESTORE, self, 0); break;
-    case WindowState::Maximized: SendMessageA(client, WM_MDIMAXIMIZE, self, 0); break;
-    case WindowState::Minimized: ShowWindow(hwnd_, SW_MINIMIZE); break;
+    case WindowState::Normal:
+        SendMessageA(client, WM_MDIRESTORE, self, 0);
+        break;
+    case WindowState::Maximized:
+        SendMessageA(client, WM_MDIMAXIMIZE, self, 0);
+        break;
+    case WindowState::Minimized:
+        ShowWindow(hwnd_, SW_MINIMIZE);
+        break;
     }
 }
 

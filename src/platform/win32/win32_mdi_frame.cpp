@@ -26,7 +26,8 @@ Win32MdiFrame::Win32MdiFrame(const FormDef& def, int showCommand)
 }
 
 Win32MdiFrame::~Win32MdiFrame() {
-    for (Win32MdiChild* child : children_) child->FrameGone();
+    for (Win32MdiChild* child : children_)
+        child->FrameGone();
     children_.clear();
     if (shown_) shown_->SetShownIn(nullptr);
     if (hwnd_) ::SetMenu(hwnd_, nullptr);
@@ -34,7 +35,9 @@ Win32MdiFrame::~Win32MdiFrame() {
     if (current == this) current = nullptr;
 }
 
-Win32MdiFrame* Win32MdiFrame::Current() { return current; }
+Win32MdiFrame* Win32MdiFrame::Current() {
+    return current;
+}
 
 bool Win32MdiFrame::CreateWindowNow() {
     RegisterFormClass(kFrameClass, FormWindowProc<FrameDefault>, COLOR_APPWORKSPACE);
@@ -59,8 +62,8 @@ void Win32MdiFrame::OnCreate() {
     create.hWindowMenu = nullptr;
     create.idFirstChild = kWindowListFirst;
     client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                              WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
-                              0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &create);
+                              WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
+                              0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &create);
     // The client area starts without scroll bars: the MDI client shows them by itself once a
     // document reaches past its edges. Made with them, it would take them away again after
     // the first paint and lay out and paint the whole frame a second time.
@@ -121,11 +124,17 @@ Win32MdiChild* Win32MdiFrame::ActiveChildWindow() const {
     return nullptr;
 }
 
-Form* Win32MdiFrame::ActiveChild() const { return ActiveChildWindow(); }
+Form* Win32MdiFrame::ActiveChild() const {
+    return ActiveChildWindow();
+}
 
-Menu* Win32MdiFrame::ShownMenu() const { return shown_; }
+Menu* Win32MdiFrame::ShownMenu() const {
+    return shown_;
+}
 
-void Win32MdiFrame::UpdateShownMenu() { UpdateShownMenu(ActiveChildWindow()); }
+void Win32MdiFrame::UpdateShownMenu() {
+    UpdateShownMenu(ActiveChildWindow());
+}
 
 void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (!hwnd_ || !client_) return;
@@ -135,8 +144,7 @@ void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
         barPending_ = true;
         return;
     }
-    if (wanted == shown_ && !barPending_ && (!wanted || GetMenu(hwnd_) == wanted->Bar()))
-        return;
+    if (wanted == shown_ && !barPending_ && (!wanted || GetMenu(hwnd_) == wanted->Bar())) return;
     barPending_ = false;
     if (shown_) shown_->SetShownIn(nullptr);
     shown_ = wanted;
@@ -158,7 +166,8 @@ void Win32MdiFrame::ForgetMenu(Win32Menu* menu) {
         if (hwnd_ && GetMenu(hwnd_) == menu->Bar()) ::SetMenu(hwnd_, nullptr);
         shown_ = nullptr;
     }
-    for (Win32MdiChild* child : children_) child->ForgetMenu(menu);
+    for (Win32MdiChild* child : children_)
+        child->ForgetMenu(menu);
     Win32FormCore::ForgetMenu(menu);
     UpdateShownMenu();
 }
@@ -167,7 +176,9 @@ void Win32MdiFrame::ChildGone(Win32MdiChild* child) {
     children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
 }
 
-bool Win32MdiFrame::OnMenuCommand(int id) { return shown_ && shown_->ChooseReported(id); }
+bool Win32MdiFrame::OnMenuCommand(int id) {
+    return shown_ && shown_->ChooseReported(id);
+}
 
 bool Win32MdiFrame::PressShortcut(Shortcut shortcut) {
     if (!shown_) return false;
@@ -186,8 +197,8 @@ bool Win32MdiFrame::CloseForm(UnloadMode mode) {
     if (!hwnd_) return true;
     if (!QueryUnload(mode)) return false;
     // Every document is asked first; one refusal keeps everything open.
-    UnloadMode childMode =
-        mode == UnloadMode::WindowsShutdown ? UnloadMode::WindowsShutdown : UnloadMode::FrameClosing;
+    UnloadMode childMode = mode == UnloadMode::WindowsShutdown ? UnloadMode::WindowsShutdown
+                                                               : UnloadMode::FrameClosing;
     auto known = [this](Win32MdiChild* child) {
         return std::find(children_.begin(), children_.end(), child) != children_.end();
     };

@@ -12,13 +12,15 @@ namespace platform::win32 {
 Win32Menu::Win32Menu(const std::vector<MenuItemDef>& tree, MenuHandler handler)
     : Menu(tree, std::move(handler)), subMenus_(Items().size(), nullptr) {
     bar_ = CreateMenu();
-    for (int item : TopLevel()) Build(item, bar_);
+    for (int item : TopLevel())
+        Build(item, bar_);
 }
 
 Win32Menu::~Win32Menu() {
     // Copy: a user may unregister while it forgets.
     auto users = users_;
-    for (Win32FormCore* form : users) form->ForgetMenu(this);
+    for (Win32FormCore* form : users)
+        form->ForgetMenu(this);
     if (shownIn_ && IsWindow(shownIn_) && GetMenu(shownIn_) == bar_) ::SetMenu(shownIn_, nullptr);
     DestroyMenu(bar_);
 }
@@ -46,7 +48,8 @@ void Win32Menu::Build(int item, HMENU into) {
     HMENU sub = CreatePopupMenu();
     subMenus_[item] = sub;
     if (it.def.windowList) windowList_ = sub;
-    for (int child : it.children) Build(child, sub);
+    for (int child : it.children)
+        Build(child, sub);
     AppendMenuA(into, MF_POPUP | MF_STRING | StateFlags(item), reinterpret_cast<UINT_PTR>(sub),
                 caption.c_str());
 }
@@ -85,8 +88,8 @@ bool Win32Menu::Popup(HWND owner, int topItem, int x, int y) {
         return false;
     // The owner must be in the foreground, or the menu does not close when clicked away.
     SetForegroundWindow(owner);
-    int id = TrackPopupMenu(subMenus_[topItem], TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                            x, y, 0, owner, nullptr);
+    int id = TrackPopupMenu(subMenus_[topItem], TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x,
+                            y, 0, owner, nullptr);
     PostMessageA(owner, WM_NULL, 0, 0);
     return id != 0 && ChooseReported(id);
 }

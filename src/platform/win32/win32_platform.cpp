@@ -19,15 +19,17 @@ std::string ArgumentsOf(std::string_view line) {
         size_t close = line.find('"', 1);
         i = close == std::string_view::npos ? line.size() : close + 1;
     }
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+        ++i;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
     return std::string(line.substr(i));
 }
 
 Win32Platform::Win32Platform(HINSTANCE instance, int showCommand)
     : instance_(instance), showCommand_(showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES |
-                                                       ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
@@ -62,8 +64,8 @@ Answer Win32Platform::MsgBox(std::string_view text, int style, std::string_view 
     HWND owner = GetActiveWindow();
     if (!owner)
         if (Win32MdiFrame* frame = Win32MdiFrame::Current()) owner = frame->Hwnd();
-    int answer = MessageBoxA(owner, CString(text).c_str(), CString(title).c_str(),
-                             static_cast<UINT>(style));
+    int answer =
+        MessageBoxA(owner, CString(text).c_str(), CString(title).c_str(), static_cast<UINT>(style));
     return static_cast<Answer>(answer);
 }
 
@@ -71,7 +73,9 @@ std::unique_ptr<CommonDialog> Win32Platform::CreateCommonDialog() {
     return std::make_unique<Win32CommonDialog>();
 }
 
-void Win32Platform::Beep() { MessageBeep(MB_OK); }
+void Win32Platform::Beep() {
+    MessageBeep(MB_OK);
+}
 
 std::string Win32Platform::SpecialFolder(int folder) {
     // The Windows and system folders are the system's own: asking the shell for them would
@@ -97,7 +101,9 @@ std::string Win32Platform::ShellFolder(int folder) {
     return std::string(path); // up to the first NUL
 }
 
-std::string Win32Platform::CommandLine() { return ArgumentsOf(GetCommandLineA()); }
+std::string Win32Platform::CommandLine() {
+    return ArgumentsOf(GetCommandLineA());
+}
 
 NumberFormat Win32Platform::Numbers() {
     NumberFormat format;
@@ -115,7 +121,9 @@ int Win32Platform::SecondsSinceMidnight() {
     return now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
 }
 
-void Win32Platform::EndProgram() { ExitProcess(0); }
+void Win32Platform::EndProgram() {
+    ExitProcess(0);
+}
 
 bool Win32Platform::PreTranslate(MSG& msg) {
     const bool keyDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;

@@ -3,7 +3,6 @@
 // themselves current on a timer.
 #include "platform/win32/win32_common.h"
 
-
 #include <algorithm>
 
 #include "platform/win32/win32_controls.h"
@@ -22,23 +21,33 @@ bool IsKeyPanel(PanelStyle style) {
            style == PanelStyle::Scroll;
 }
 
-bool IsAutomatic(PanelStyle style) { return style != PanelStyle::Text; }
+bool IsAutomatic(PanelStyle style) {
+    return style != PanelStyle::Text;
+}
 
 int VirtualKey(PanelStyle style) {
     switch (style) {
-    case PanelStyle::Insert: return VK_INSERT;
-    case PanelStyle::Caps: return VK_CAPITAL;
-    case PanelStyle::Num: return VK_NUMLOCK;
-    default: return VK_SCROLL;
+    case PanelStyle::Insert:
+        return VK_INSERT;
+    case PanelStyle::Caps:
+        return VK_CAPITAL;
+    case PanelStyle::Num:
+        return VK_NUMLOCK;
+    default:
+        return VK_SCROLL;
     }
 }
 
 const char* KeyText(PanelStyle style) {
     switch (style) {
-    case PanelStyle::Insert: return "INS";
-    case PanelStyle::Caps: return "CAPS";
-    case PanelStyle::Num: return "NUM";
-    default: return "SCRL";
+    case PanelStyle::Insert:
+        return "INS";
+    case PanelStyle::Caps:
+        return "CAPS";
+    case PanelStyle::Num:
+        return "NUM";
+    default:
+        return "SCRL";
     }
 }
 
@@ -73,14 +82,16 @@ void Win32StatusBar::Create(HWND parent, const ControlDef& def, HFONT font) {
         automatic = automatic || IsAutomatic(def_panel.style);
         panels_.push_back(std::move(panel));
     }
-    DWORD style = CCS_BOTTOM | (GetWindowLongPtrA(parent, GWL_STYLE) & WS_THICKFRAME ? SBARS_SIZEGRIP : 0);
+    DWORD style =
+        CCS_BOTTOM | (GetWindowLongPtrA(parent, GWL_STYLE) & WS_THICKFRAME ? SBARS_SIZEGRIP : 0);
     if (!CreateChildWindow(parent, STATUSCLASSNAMEA, def, style, 0, font)) return;
     // The tooltip window comes with the first mouse move over the bar: start-up need not pay
     // for it.
     // Texts go to existing parts only: lay out first.
     Refresh();
     LayoutPanels();
-    for (int i = 0; i < PanelCount(); ++i) ShowPanel(i);
+    for (int i = 0; i < PanelCount(); ++i)
+        ShowPanel(i);
     if (automatic) timer_ = SetTimer(hwnd_, kRefreshTimer, kRefreshMilliseconds, nullptr);
 }
 
@@ -122,7 +133,7 @@ void Win32StatusBar::ShowPanel(int index) const {
 
 // Measures panel texts in the bar's font, with one device context for all of them.
 class Win32StatusBar::TextMeasure {
-public:
+  public:
     explicit TextMeasure(HWND bar) : bar_(bar) {}
     TextMeasure(const TextMeasure&) = delete;
     TextMeasure& operator=(const TextMeasure&) = delete;
@@ -142,7 +153,7 @@ public:
         return size.cx;
     }
 
-private:
+  private:
     HWND bar_;
     HDC dc_ = nullptr;
     HGDIOBJ old_ = nullptr;
@@ -173,7 +184,8 @@ void Win32StatusBar::LayoutPanels() const {
         widths[i] = width;
         used += width;
     }
-    int grip = (GetWindowLongPtrA(hwnd_, GWL_STYLE) & SBARS_SIZEGRIP) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    int grip =
+        (GetWindowLongPtrA(hwnd_, GWL_STYLE) & SBARS_SIZEGRIP) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     int free = std::max(0, static_cast<int>(client.right) - grip - used);
     for (size_t i = 0; i < panels_.size() && springs > 0; ++i) {
         if (panels_[i].def.size != PanelSize::Spring) continue;
@@ -184,7 +196,8 @@ void Win32StatusBar::LayoutPanels() const {
     }
     std::vector<int> edges(panels_.size());
     int right = 0;
-    for (size_t i = 0; i < panels_.size(); ++i) edges[i] = right += widths[i];
+    for (size_t i = 0; i < panels_.size(); ++i)
+        edges[i] = right += widths[i];
     // Every caret move rewrites three panels: only a change of the parts repaints the bar.
     if (edges == edges_) return;
     edges_ = edges;
@@ -219,7 +232,8 @@ bool Win32StatusBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& resu
         return true;
     }
     if (msg == WM_SETFONT)
-        for (Panel& panel : panels_) panel.measuredWidth = -1; // measured in the old font
+        for (Panel& panel : panels_)
+            panel.measuredWidth = -1; // measured in the old font
     if (msg == WM_MOUSEMOVE && !tips_) {
         tips_ = std::make_unique<Win32Tooltips>(GetParent(hwnd_));
         UpdateTipAreas();

@@ -58,7 +58,9 @@ bool Win32TextBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     }
 }
 
-std::string Win32TextBox::Text() const { return WindowText(hwnd_); }
+std::string Win32TextBox::Text() const {
+    return WindowText(hwnd_);
+}
 
 void Win32TextBox::SetText(std::string_view text) {
     // Cut before copying: a file of hundreds of megabytes needs no copy of its own.
@@ -69,8 +71,7 @@ void Win32TextBox::SetText(std::string_view text) {
         // hidden for the write without any painting (nothing shows through: it covers the
         // same place before and after), then painted once with the rest of the window.
         const bool visible = IsWindowVisible(hwnd_) && value.size() > 4096;
-        const UINT quietly =
-            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+        const UINT quietly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
         if (visible) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, quietly | SWP_HIDEWINDOW);
         ::SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
         if (visible) {
@@ -84,7 +85,7 @@ void Win32TextBox::Selection(DWORD& start, DWORD& end) const {
     start = end = 0;
     if (hwnd_)
         ::SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
+                       reinterpret_cast<LPARAM>(&end));
 }
 
 int Win32TextBox::SelStart() const {

@@ -1,14 +1,13 @@
 // Tooltips through the common controls' tooltip window.
 #include "platform/win32/win32_tooltips.h"
 
-
 namespace platform::win32 {
 
 Win32Tooltips::Win32Tooltips(HWND owner) {
     tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleA(nullptr),
+                            nullptr);
     if (tips_) SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
