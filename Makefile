@@ -6,7 +6,7 @@ WIN     := $(BUILD)/win
 ARGS    ?=
 SHELL   := /bin/bash
 
-.PHONY: all deps host win test host-test win-test run screenshot bench format clean
+.PHONY: all deps host win test format-check host-test win-test run screenshot bench format clean
 
 all: host win
 
@@ -32,7 +32,7 @@ host-test: host
 win-test: win
 	scripts/with-display bash -c 'scripts/wine-prefix && ctest --test-dir $(WIN) --output-on-failure'
 
-test: host-test win-test
+test: format-check host-test win-test
 
 run: win
 	scripts/wine-run $(WIN)/scrivex.exe $(ARGS)
@@ -49,8 +49,14 @@ bench: deps
 	cmake --build $(BUILD)/win-bench
 	$(MAKE) win && scripts/bench $(CURDIR)/$(BUILD)
 
+SOURCES = $$(git ls-files -co --exclude-standard '*.cpp' '*.h')
+
 format:
-	clang-format -i $$(git ls-files '*.cpp' '*.h')
+	clang-format -i $(SOURCES)
+
+# A file that differs from .clang-format fails the tests; `make format` mends it.
+format-check: deps
+	@clang-format --dry-run -Werror $(SOURCES) || { echo "Run 'make format'."; exit 1; }
 
 clean:
 	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench

@@ -79,7 +79,7 @@ void InProgram(const std::string& path, const std::string& savePath, int runs) {
         auto t1 = Clock::now();
         open.Add(Ms(t0, t1));
 
-        app::Document& doc = *app.ActiveDocument();
+        core::Document& doc = *app.ActiveDocument();
         doc.Text1().SetSelStart(1 << 30);
         auto t2 = Clock::now();
         doc.Text1().SetSelText("x");

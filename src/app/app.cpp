@@ -1,18 +1,21 @@
+// Start-up, the document windows' making and the command line.
 #include "app/app.h"
 
 #include "app/document_window.h"
 #include "app/frame_window.h"
 #include "app/texts.h"
 #include "calc/calculator_window.h"
+#include "core/core_texts.h"
 #include "files/open_file.h"
-#include "platform/errors.h"
 
 namespace app {
 
-App::App(platform::Platform& p) : platform(p) {}
+App::App(platform::Platform& p) : Program(p) {
+    tools.Register<calc::CalculatorWindow>();
+}
 
 App::~App() {
-    calculator_.reset();
+    tools.Clear();
     // The document windows live inside the frame: they go first.
     registry.Clear();
     frame_.reset();
@@ -26,13 +29,15 @@ void App::Start() {
 }
 
 bool App::NewDocument() {
-    if (registry.Count() == MaxDocuments) {
-        platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, text::AppTitle);
+    if (registry.Count() == core::MaxDocuments) {
+        platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, core::text::AppTitle);
         return false;
     }
     registry.Raise();
     int slot = registry.FirstFree();
-    Document& doc = registry.Take(slot, std::make_unique<Document>(*this));
+    auto made = std::make_unique<Document>(*this);
+    Document& doc = *made;
+    registry.Take(slot, std::move(made));
     doc.Form_Load();
     doc.form().SetTag(std::to_string(slot));
     if (registry.Count() == 1) MaximiseNormalDocuments();
@@ -47,7 +52,7 @@ void App::OpenCommandLineFiles() {
         // A name that is neither a file nor a folder gets a message and no window.
         if (!platform.Files().Exists(name)) {
             platform.MsgBox("Cannot find the file " + name + ".", platform::mb::Exclamation,
-                            text::AppTitle);
+                            core::text::AppTitle);
             continue;
         }
         if (platform.Files().IsFolder(name)) continue;
@@ -59,47 +64,14 @@ void App::OpenCommandLineFiles() {
     }
 }
 
-Document* App::ActiveDocument() {
-    platform::Form* active = frame_->form().ActiveChild();
-    if (!active) return nullptr;
-    for (int slot = 1; slot <= MaxDocuments; ++slot) {
-        Document* doc = registry.Window(slot);
-        if (doc && registry.InUse(slot) && &doc->form() == active) return doc;
-    }
-    return nullptr;
+platform::MdiFrame& App::FrameForm() {
+    return frame_->form();
 }
-
-Document& App::RequireActiveDocument() {
-    Document* doc = ActiveDocument();
-    if (!doc) throw platform::RuntimeError(platform::err::NoObject);
-    return *doc;
+platform::Menu& App::FrameMenu() {
+    return frame_->menu();
 }
-
-void App::MaximiseNormalDocuments() {
-    for (Document* open : OpenDocuments())
-        if (open->form().State() == platform::WindowState::Normal)
-            open->form().SetState(platform::WindowState::Maximized);
-}
-
-std::vector<Document*> App::OpenDocuments() {
-    std::vector<Document*> open;
-    for (int slot = 1; slot <= MaxDocuments; ++slot)
-        if (registry.InUse(slot) && registry.Window(slot)) open.push_back(registry.Window(slot));
-    return open;
-}
-
-platform::IconHandle App::ProgramIcon() {
-    // The tray window will hold the program icon; until it exists the frame has the same one.
-    return frame_->form().Icon();
-}
-
-calc::CalculatorWindow& App::Calculator() {
-    if (!calculator_) calculator_ = std::make_unique<calc::CalculatorWindow>(*this);
-    return *calculator_;
-}
-
-void App::OpenCalculator() {
-    Calculator().Open();
+platform::CommonDialog& App::comDlg() {
+    return frame_->comDlg();
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view args) {

@@ -1,66 +1,36 @@
-// The program: start-up, the document registry and the document procedures that the
-// windows' menus share.
+// The program: start-up, the frame and the making of document windows. It is the program
+// context that the subsystems work on.
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "app/document_registry.h"
-#include "platform/platform.h"
-#include "search/search_state.h"
-
-namespace calc {
-class CalculatorWindow;
-}
+#include "core/program.h"
 
 namespace app {
 
 class Document;
 class Frame;
 
-// Folders found once at start-up, for the system files menu.
-struct GlobalPaths {
-    std::string windowsFolder;
-    std::string systemFolder;
-    std::string systemRoot; // e.g. "C:\"
-};
-
-class App {
+class App : public core::Program {
   public:
     explicit App(platform::Platform& platform);
-    ~App();
+    ~App() override;
 
     // Creates the frame and its first document and shows it.
     void Start();
 
-    // Returns false when the 64 windows are open: the limit message was shown instead.
-    bool NewDocument();
+    bool NewDocument() override;
     void OpenCommandLineFiles();
-    // The frame's active document window, looked up anew at each call; null when none.
-    Document* ActiveDocument();
-    // The same for a statement that cannot do without one: throws error 91 when there is none.
-    Document& RequireActiveDocument();
-    // One document window stays maximised: used when the count comes down to 1.
-    void MaximiseNormalDocuments();
-    // Every open document window, in slot order.
-    std::vector<Document*> OpenDocuments();
-    // The program's icon, which the tool windows show.
-    platform::IconHandle ProgramIcon();
 
-    // The one calculator window, created (hidden) the first time anything asks for it.
-    calc::CalculatorWindow& Calculator();
-    // The menus' "1-row calculator" command: shows the calculator with empty boxes.
-    void OpenCalculator();
-
-    platform::Platform& platform;
-    DocumentRegistry registry;
-    GlobalPaths paths;
-    search::SearchState search;
+    platform::MdiFrame& FrameForm() override;
+    platform::Menu& FrameMenu() override;
+    platform::CommonDialog& comDlg() override;
     Frame& frame() { return *frame_; }
 
   private:
     std::unique_ptr<Frame> frame_;
-    std::unique_ptr<calc::CalculatorWindow> calculator_;
 };
 
 // Splits a command line into file names: blanks separate, double quotes keep blanks inside a

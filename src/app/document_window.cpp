@@ -1,18 +1,19 @@
+// The document window's control table, its events and its menu handlers.
 #include "app/document_window.h"
 
-#include <charconv>
 #include <map>
 
 #include "app/app.h"
-#include "app/document_flags.h"
 #include "app/frame_window.h"
 #include "app/menu_dispatch.h"
 #include "app/menus.h"
-#include "app/save_question.h"
-#include "app/text_helpers.h"
 #include "app/texts.h"
+#include "calc/calculator_window.h"
+#include "core/document_flags.h"
+#include "core/text_helpers.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
+#include "files/save_question.h"
 #include "files/status_bar.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
@@ -131,20 +132,6 @@ Document::~Document() {
     form_->onUnload = nullptr;
 }
 
-platform::TextBox& Document::Text1() {
-    return form_->Get<platform::TextBox>("Text1");
-}
-platform::StatusBar& Document::StatusBar1() {
-    return form_->Get<platform::StatusBar>("StatusBar1");
-}
-
-int Document::Slot() const {
-    std::string tag = form_->Tag();
-    int slot = 0;
-    std::from_chars(tag.data(), tag.data() + tag.size(), slot);
-    return slot;
-}
-
 bool Document::HasHandler(std::string_view itemName) {
     return Handlers().contains(itemName);
 }
@@ -158,7 +145,7 @@ void Document::Form_Load() {
     if (app_.registry.Count() == 1) {
         form_->SetState(platform::WindowState::Maximized);
     } else {
-        for (Document* doc : app_.OpenDocuments())
+        for (core::Document* doc : app_.OpenDocuments())
             doc->form().SetState(platform::WindowState::Normal);
     }
     // The program-wide check marks follow the frame's.
@@ -170,7 +157,7 @@ void Document::Form_Load() {
 void Document::Form_Resize() {
     if (form_->State() == platform::WindowState::Minimized) return;
     platform::TextBox& text1 = Text1();
-    int height = static_cast<int>(LargerOf(0, form_->ScaleHeight() - StatusBar1().Height()));
+    int height = static_cast<int>(core::LargerOf(0, form_->ScaleHeight() - StatusBar1().Height()));
     text1.Move(0, 0, form_->ScaleWidth(), height);
 }
 
@@ -181,12 +168,13 @@ void Document::Form_Deactivate() {
 // Asked before the window closes, whatever closes it; the window that asks need not be the
 // active one.
 void Document::Form_QueryUnload(platform::UnloadMode, bool& cancel) {
-    if (HasFlag(Text1(), flag::Modified) && AskSaveChanges(app_, *this)) cancel = true;
+    if (core::HasFlag(Text1(), core::flag::Modified) && files::AskSaveChanges(app_, *this))
+        cancel = true;
 }
 
 void Document::Form_Unload() {
     int slot = Slot();
-    if (slot >= 1 && slot <= MaxDocuments && app_.registry.InUse(slot)) {
+    if (slot >= 1 && slot <= core::MaxDocuments && app_.registry.InUse(slot)) {
         app_.registry.Free(slot);
         app_.registry.Lower();
     }
@@ -194,8 +182,8 @@ void Document::Form_Unload() {
 }
 
 void Document::Text1_Change() {
-    SetFlag(Text1(), flag::TextPresent);
-    SetFlag(Text1(), flag::Modified);
+    core::SetFlag(Text1(), core::flag::TextPresent);
+    core::SetFlag(Text1(), core::flag::Modified);
     app_.search.resultsValid = false;
 }
 
@@ -217,7 +205,7 @@ void Document::mnuFileClose_Click(int) {
     form_->Close();
 }
 void Document::mnuFileCloseAll_Click(int) {
-    for (int slot = MaxDocuments; slot >= 1; --slot)
+    for (int slot = core::MaxDocuments; slot >= 1; --slot)
         if (app_.registry.InUse(slot)) app_.registry.Window(slot)->form().Close();
 }
 void Document::mnuFileExit_Click(int) {
@@ -276,7 +264,7 @@ void Document::mnuInsertDate_Click(int) {}
 
 // ---- Tools: calculator, clipboard viewer, launcher and system files ----
 void Document::mnuTools1RowCalc_Click(int) {
-    app_.OpenCalculator();
+    calc::OpenCalculator(app_);
 }
 void Document::mnuToolsClipboardViewer_Click(int) {}
 void Document::mnuToolsSystemConfig_Click(int) {}

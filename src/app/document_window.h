@@ -4,27 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "core/document.h"
 #include "platform/platform.h"
 
 namespace app {
 
 class App;
 
-class Document {
+class Document : public core::Document {
   public:
     // Creates the window inside the frame; Form_Load runs separately, as the registry wants
     // the window stored in its slot before it loads.
     explicit Document(App& app);
-    ~Document();
+    ~Document() override;
 
     void Form_Load();
-
-    platform::Form& form() { return *form_; }
-    platform::Menu& menu() { return *menu_; }
-    platform::TextBox& Text1();
-    platform::StatusBar& StatusBar1();
-    // The window's slot number, read from its tag; 0 before it is set.
-    int Slot() const;
 
     static bool HasHandler(std::string_view itemName);
 
@@ -92,8 +86,6 @@ class Document {
     void OnMenu(const std::string& name, int index);
 
     App& app_;
-    std::unique_ptr<platform::Form> form_;
-    std::unique_ptr<platform::Menu> menu_;
 };
 
 } // namespace app

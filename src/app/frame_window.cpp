@@ -1,3 +1,4 @@
+// The frame window's control table, its events and its menu handlers.
 #include "app/frame_window.h"
 
 #include <map>
@@ -6,6 +7,8 @@
 #include "app/menu_dispatch.h"
 #include "app/menus.h"
 #include "app/texts.h"
+#include "calc/calculator_window.h"
+#include "core/core_texts.h"
 #include "files/open_file.h"
 
 namespace app {
@@ -17,7 +20,7 @@ platform::FormDef FrameFormDef() {
     FormDef def;
     def.kind = FormKind::MdiFrame;
     def.name = "MDIForm1";
-    def.caption = text::AppTitle;
+    def.caption = core::text::AppTitle;
     def.width = 12000;
     def.height = 8400;
 
@@ -141,7 +144,7 @@ void Frame::MnuFileExit_Click(int) {
     form_->Close();
 }
 void Frame::mnuTools1RowCalc_Click(int) {
-    app_.OpenCalculator();
+    calc::OpenCalculator(app_);
 }
 // The other tools and the tray come with their own windows.
 void Frame::mnuToolsClipboardViewer_Click(int) {}

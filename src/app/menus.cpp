@@ -1,3 +1,4 @@
+// The three menu trees as data: items, captions, shortcuts, check marks and enabling.
 #include "app/menus.h"
 
 #include "platform/keys.h"

@@ -1,33 +1,18 @@
 // The calculator window's controls and handlers. The arithmetic is Calculator's.
 #include "calc/calculator_window.h"
 
-#include "app/app.h"
-#include "app/document_window.h"
 #include "calc/calc_texts.h"
 #include "calc/number_text.h"
+#include "core/form_table.h"
+#include "core/program.h"
 #include "platform/keys.h"
 
-#include <stdexcept>
-
 namespace calc {
-
-namespace {
-
-struct Row {
-    platform::ControlKind kind;
-    const char* name;
-    const char* caption;
-    int left, top, width, height;
-    int tabIndex;
-    bool fixedsys;
-};
-
-} // namespace
 
 platform::FormDef CalculatorFormDef() {
     using K = platform::ControlKind;
     // clang-format off
-    static const Row rows[] = {
+    static const core::FormRow rows[] = {
         {K::TextBox,   "txtMath",         "",                                960,  120,  3735, 330, 0,  true},
         {K::TextBox,   "txtResult",       "",                                960,  480,  3735, 330, 1,  true},
         {K::Button,    "cmd",             "&Calculate",                      120,  960,  1935, 375, 2,  false},
@@ -43,37 +28,18 @@ platform::FormDef CalculatorFormDef() {
         {K::Label,     "Label3",          "Use previous result as argument", 2400, 1440, 2295, 285, 13, false},
     };
     // clang-format on
-    platform::FormDef def;
-    def.kind = platform::FormKind::Tool;
-    def.name = "frmCalc";
-    def.caption = kCalculatorTitle;
-    def.width = 4725;
-    def.height = 2250;
+    platform::FormDef def =
+        core::ToolFormFromTable(CalculatorWindow::kFormName, kCalculatorTitle, 4725, 2250, rows);
     def.keyPreview = true;
-    for (const Row& row : rows) {
-        platform::ControlDef c;
-        c.kind = row.kind;
-        c.name = row.name;
-        c.caption = row.caption;
-        c.left = row.left, c.top = row.top, c.width = row.width, c.height = row.height;
-        c.tabIndex = row.tabIndex;
-        if (row.fixedsys) c.font = platform::FontDef{};
-        def.controls.push_back(std::move(c));
-    }
-    auto control = [&def](std::string_view name) -> platform::ControlDef& {
-        for (auto& c : def.controls)
-            if (c.name == name) return c;
-        throw std::logic_error("no control " + std::string(name));
-    };
-    control("cmd").isDefault = true;
-    control("cmbVars").items = {"x", "y", "z"};
-    control("cmbVars").tooltip = kVariablePickTip;
-    control("txtVars").tooltip = kVariableValueTip;
+    core::Control(def, "cmd").isDefault = true;
+    core::Control(def, "cmbVars").items = {"x", "y", "z"};
+    core::Control(def, "cmbVars").tooltip = kVariablePickTip;
+    core::Control(def, "txtVars").tooltip = kVariableValueTip;
     return def;
 }
 
-CalculatorWindow::CalculatorWindow(app::App& app) : app_(app) {
-    form_ = app_.platform.CreateForm(CalculatorFormDef());
+CalculatorWindow::CalculatorWindow(core::Program& program) : program_(program) {
+    form_ = program_.platform.CreateForm(CalculatorFormDef());
     form_->onKeyPress = [this](int& ascii) { Form_KeyPress(ascii); };
     form_->Get<platform::Button>("cmd").onClick = [this] { cmd_Click(); };
     form_->Get<platform::Button>("cmdCopyResult").onClick = [this] { cmdCopyResult_Click(); };
@@ -105,12 +71,12 @@ platform::CheckBox& CalculatorWindow::chkRevers() {
 
 void CalculatorWindow::Form_Load() {
     // RND draws from a generator seeded once, from the clock.
-    const int seconds = app_.platform.SecondsSinceMidnight();
+    const int seconds = program_.platform.SecondsSinceMidnight();
     calculator_ = std::make_unique<Calculator>(static_cast<std::uint32_t>(seconds), [this] {
-        app_.platform.MsgBox(kEvaluationErrorText, platform::mb::OkOnly, kCalculatorTitle);
+        program_.platform.MsgBox(kEvaluationErrorText, platform::mb::OkOnly, kCalculatorTitle);
     });
     // The operator table is built once for the whole program (Operators()).
-    const platform::IconHandle icon = app_.ProgramIcon();
+    const platform::IconHandle icon = program_.ProgramIcon();
     form_->SetIcon(icon);
     form_->Get<platform::Image>("imgScrivexIcon").SetPicture(icon);
 }
@@ -166,13 +132,17 @@ void CalculatorWindow::cmdHide_Click() {
 }
 
 void CalculatorWindow::InsertIntoDocument(const std::string& text) {
-    app::Document* doc = app_.registry.Count() >= 1 ? app_.ActiveDocument() : nullptr;
+    core::Document* doc = program_.registry.Count() >= 1 ? program_.ActiveDocument() : nullptr;
     if (!doc) {
-        app_.platform.Beep();
+        program_.platform.Beep();
         return;
     }
     doc->Text1().SetSelText(text);
     txtMath().SetFocus();
+}
+
+void OpenCalculator(core::Program& program) {
+    program.tools.Get<CalculatorWindow>().Open();
 }
 
 } // namespace calc

@@ -4,22 +4,22 @@
 #include <memory>
 
 #include "calc/calculator.h"
+#include "core/program.h"
+#include "core/tool_windows.h"
 #include "platform/platform.h"
-
-namespace app {
-class App;
-}
 
 namespace calc {
 
 // The window's controls as data.
 platform::FormDef CalculatorFormDef();
 
-class CalculatorWindow {
+class CalculatorWindow : public core::ToolWindow {
   public:
+    static constexpr const char* kFormName = "frmCalc";
+
     // Creates the window, hidden, and runs its Load.
-    explicit CalculatorWindow(app::App& app);
-    ~CalculatorWindow();
+    explicit CalculatorWindow(core::Program& program);
+    ~CalculatorWindow() override;
     CalculatorWindow(const CalculatorWindow&) = delete;
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
@@ -27,7 +27,7 @@ class CalculatorWindow {
     // expression.
     void Open();
 
-    platform::Form& form() { return *form_; }
+    platform::Form& form() override { return *form_; }
     platform::TextBox& txtMath();
     platform::TextBox& txtResult();
     platform::TextBox& txtVars();
@@ -52,9 +52,12 @@ class CalculatorWindow {
     // Inserts text at the active document's caret; beeps when no document is open.
     void InsertIntoDocument(const std::string& text);
 
-    app::App& app_;
+    core::Program& program_;
     std::unique_ptr<platform::Form> form_;
     std::unique_ptr<Calculator> calculator_;
 };
+
+// The menus' "1-row calculator" command: shows the calculator with empty boxes.
+void OpenCalculator(core::Program& program);
 
 } // namespace calc

@@ -1,41 +1,40 @@
+// Opening a file into a document window: the Open dialog, the size and NUL rules, the marks.
 #include "files/open_file.h"
 
-#include "app/app.h"
-#include "app/document_flags.h"
-#include "app/document_window.h"
-#include "app/error_trap.h"
-#include "app/frame_window.h"
-#include "app/save_question.h"
-#include "app/text_helpers.h"
-#include "app/texts.h"
+#include "core/document_flags.h"
+#include "core/error_trap.h"
+#include "core/program.h"
+#include "core/text_helpers.h"
+#include "files/file_texts.h"
+#include "files/save_question.h"
 #include "files/status_bar.h"
 
 namespace files {
 
 namespace {
 
-void PutMarkInFront(app::Document& doc, const char* mark) {
+void PutMarkInFront(core::Document& doc, const char* mark) {
     doc.form().SetCaption(mark + doc.form().Caption());
 }
 
 } // namespace
 
-void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int> reuse) {
+void OpenFile(core::Program& app, std::optional<std::string> name, std::optional<int> reuse) {
     namespace mb = platform::mb;
-    using app::flag::Modified;
-    using app::flag::SaveInPlace;
-    using app::flag::TextPresent;
+    using core::flag::Modified;
+    using core::flag::SaveInPlace;
+    using core::flag::TextPresent;
     platform::Platform& platform = app.platform;
     platform::FileSystem& fs = platform.Files();
 
-    app::RunTrapped(platform, [&](app::ErrorTrap& trap) {
+    core::RunTrapped(platform, [&](core::ErrorTrap& trap) {
         // Every statement works on the window active at that moment.
-        auto active = [&]() -> app::Document& { return app.RequireActiveDocument(); };
+        auto active = [&]() -> core::Document& { return app.RequireActiveDocument(); };
 
         if (reuse) {
             bool cancelled = false;
-            if (trap.Test([&] { return app::HasFlag(active().Text1(), Modified); }))
-                trap.Step([&] { cancelled = app::AskSaveChanges(app, active()); });
+            if (trap.Test([&] { return core::HasFlag(active().Text1(), Modified); }))
+                trap.Step([&] { cancelled = AskSaveChanges(app, active()); });
             if (cancelled) return;
         }
 
@@ -45,18 +44,18 @@ void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int>
         bool windowReady = true;
         auto makeWindow = [&] {
             trap.Step([&] {
-                app::Document* doc = app.ActiveDocument();
-                bool needsNew = !doc || (!reuse && app::HasFlag(doc->Text1(), TextPresent));
+                core::Document* doc = app.ActiveDocument();
+                bool needsNew = !doc || (!reuse && core::HasFlag(doc->Text1(), TextPresent));
                 if (needsNew) windowReady = app.NewDocument();
             });
         };
 
         std::string path, title;
         if (!name) {
-            platform::CommonDialog& dialog = app.frame().comDlg();
+            platform::CommonDialog& dialog = app.comDlg();
             dialog.fileName.clear();
-            dialog.filter = app::text::FileFilter;
-            dialog.dialogTitle = app::text::OpenTitle;
+            dialog.filter = text::FileFilter;
+            dialog.dialogTitle = text::OpenTitle;
             trap.Step([&] { dialog.ShowOpen(); }); // Cancel ends the open silently
             makeWindow();
             if (!windowReady) return;
@@ -69,7 +68,7 @@ void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int>
             // is by then (the dialogs move it): the window keeps the full path.
             path = *name;
             trap.Step([&] { path = fs.FullPath(*name); });
-            title = app::TextAfterLast(path, "\\");
+            title = core::TextAfterLast(path, "\\");
         }
         trap.Step([&] { ShowFileInfo(app, active(), path, title); });
 
@@ -81,32 +80,30 @@ void OpenFile(app::App& app, std::optional<std::string> name, std::optional<int>
             text = fs.ReadAll(path);
             read = true;
         });
-        const std::string warningTitle = app::TextAfterLast(path, "\\");
+        const std::string warningTitle = core::TextAfterLast(path, "\\");
         if (!read) {
             // The window does not hold the file: Save must not write over it unasked.
-            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { core::ClearFlag(active().Text1(), SaveInPlace); });
         } else if (text.size() > kWholeFileLimit) {
-            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
-            trap.Step([&] { PutMarkInFront(active(), app::text::LargeMark); });
+            trap.Step([&] { core::ClearFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { PutMarkInFront(active(), text::LargeMark); });
             trap.Step([&] {
-                platform.MsgBox(app::text::LargeWarning, mb::Exclamation | mb::OkOnly,
-                                warningTitle);
+                platform.MsgBox(text::LargeWarning, mb::Exclamation | mb::OkOnly, warningTitle);
             });
         } else {
-            trap.Step([&] { app::SetFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { core::SetFlag(active().Text1(), SaveInPlace); });
         }
         if (text.find('\0') != std::string::npos) {
-            trap.Step([&] { app::ClearFlag(active().Text1(), SaveInPlace); });
-            trap.Step([&] { PutMarkInFront(active(), app::text::BinaryMark); });
+            trap.Step([&] { core::ClearFlag(active().Text1(), SaveInPlace); });
+            trap.Step([&] { PutMarkInFront(active(), text::BinaryMark); });
             trap.Step([&] {
-                platform.MsgBox(app::text::BinaryWarning, mb::Exclamation | mb::OkOnly,
-                                warningTitle);
+                platform.MsgBox(text::BinaryWarning, mb::Exclamation | mb::OkOnly, warningTitle);
             });
         }
         // The control keeps what stands before a NUL, and no more than it holds.
         trap.Step([&] { active().Text1().SetText(text); });
         trap.Step([&] { ShowCaretPosition(app); });
-        trap.Step([&] { app::ClearFlag(active().Text1(), Modified); });
+        trap.Step([&] { core::ClearFlag(active().Text1(), Modified); });
     });
 }
 

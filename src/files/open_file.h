@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-namespace app {
-class App;
+namespace core {
+class Program;
 }
 
 namespace files {
@@ -17,7 +17,7 @@ inline constexpr std::size_t kWholeFileLimit = 65535;
 // modified; without it a window that already holds text keeps it and the file gets a new one.
 // A file too large for the window, or one with a NUL, is marked in the caption and loaded up
 // to what fits; Save then asks for a name.
-void OpenFile(app::App& app, std::optional<std::string> name = std::nullopt,
+void OpenFile(core::Program& app, std::optional<std::string> name = std::nullopt,
               std::optional<int> reuse = std::nullopt);
 
 } // namespace files

@@ -1,12 +1,11 @@
+// Save, Save As and the file writer that keeps a backup until the new content is verified.
 #include "files/save_file.h"
 
-#include "app/app.h"
-#include "app/document_flags.h"
-#include "app/document_window.h"
-#include "app/error_trap.h"
-#include "app/frame_window.h"
-#include "app/text_helpers.h"
-#include "app/texts.h"
+#include "core/document_flags.h"
+#include "core/error_trap.h"
+#include "core/program.h"
+#include "core/text_helpers.h"
+#include "files/file_texts.h"
 #include "files/status_bar.h"
 
 namespace files {
@@ -24,21 +23,21 @@ platform::OutputFile& Opened(const std::unique_ptr<platform::OutputFile>& file) 
 } // namespace
 
 std::string BackupPath(std::string_view path) {
-    return app::TextUpToLast(path, "\\") + app::text::BackupPrefix + app::TextAfterLast(path, "\\");
+    return core::TextUpToLast(path, "\\") + text::BackupPrefix + core::TextAfterLast(path, "\\");
 }
 
-bool SaveDocument(app::App& app, app::Document& doc) {
-    if (app::HasFlag(doc.Text1(), app::flag::SaveInPlace)) {
+bool SaveDocument(core::Program& app, core::Document& doc) {
+    if (core::HasFlag(doc.Text1(), core::flag::SaveInPlace)) {
         WriteDocumentFile(app, doc, doc.StatusBar1().PanelText(panel::Path));
         return false;
     }
     return SaveDocumentAs(app, doc);
 }
 
-bool SaveDocumentAs(app::App& app, app::Document& doc) {
+bool SaveDocumentAs(core::Program& app, core::Document& doc) {
     namespace mb = platform::mb;
     bool cancelled = false;
-    app::RunTrapped(app.platform, [&](app::ErrorTrap& trap) {
+    core::RunTrapped(app.platform, [&](core::ErrorTrap& trap) {
         bool isNew = false;
         trap.Handle(platform::err::FileNotFound, [&](const platform::RuntimeError&) {
             isNew = true;
@@ -48,10 +47,10 @@ bool SaveDocumentAs(app::App& app, app::Document& doc) {
             cancelled = true;
             return false;
         });
-        platform::CommonDialog& dialog = app.frame().comDlg();
+        platform::CommonDialog& dialog = app.comDlg();
         trap.Step([&] { dialog.fileName = doc.form().Caption(); });
-        dialog.filter = app::text::FileFilter;
-        dialog.dialogTitle = app::text::SaveTitle;
+        dialog.filter = text::FileFilter;
+        dialog.dialogTitle = text::SaveTitle;
         trap.Step([&] { dialog.ShowSave(); });
         const std::string path = dialog.fileName;
         const std::string title = dialog.fileTitle;
@@ -74,20 +73,20 @@ bool SaveDocumentAs(app::App& app, app::Document& doc) {
         // file, which may be one that was loaded only in part.
         trap.Step([&] {
             if (doc.StatusBar1().PanelText(panel::Path) == path)
-                app::SetFlag(doc.Text1(), app::flag::SaveInPlace);
+                core::SetFlag(doc.Text1(), core::flag::SaveInPlace);
         });
     });
     return cancelled;
 }
 
-bool WriteDocumentFile(app::App& app, app::Document& doc, const std::string& path) {
+bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::string& path) {
     namespace mb = platform::mb;
     platform::FileSystem& fs = app.platform.Files();
-    const std::string name = app::TextAfterLast(path, "\\");
+    const std::string name = core::TextAfterLast(path, "\\");
     const std::string backup = BackupPath(path);
     bool saved = false;
 
-    app::RunTrapped(app.platform, [&](app::ErrorTrap& trap) {
+    core::RunTrapped(app.platform, [&](core::ErrorTrap& trap) {
         bool isNew = false;
         trap.Handle(platform::err::FileNotFound, [&](const platform::RuntimeError&) {
             isNew = true;
@@ -112,7 +111,7 @@ bool WriteDocumentFile(app::App& app, app::Document& doc, const std::string& pat
                     app.platform.MsgBox("File " + name + " wasn't saved!" + kLineBreak +
                                             "No backup copy of it could be made, so the file "
                                             "was left as it was.",
-                                        mb::Critical | mb::OkOnly, app::text::FileErrorTitle);
+                                        mb::Critical | mb::OkOnly, text::FileErrorTitle);
                 });
                 return;
             }
@@ -152,13 +151,13 @@ bool WriteDocumentFile(app::App& app, app::Document& doc, const std::string& pat
                 std::string text = "File " + name + " wasn't successfully saved!";
                 if (backedUp)
                     text += kLineBreak + std::string("Previous version of file is stored in ") +
-                            app::text::BackupPrefix + name;
-                app.platform.MsgBox(text, mb::Critical | mb::OkOnly, app::text::FileErrorTitle);
+                            text::BackupPrefix + name;
+                app.platform.MsgBox(text, mb::Critical | mb::OkOnly, text::FileErrorTitle);
             });
         }
         trap.Step([&] { ShowFileInfo(app, doc, path, name); });
         // A text that is on no disk stays modified, so that closing its window still asks.
-        if (saved) trap.Step([&] { app::ClearFlag(doc.Text1(), app::flag::Modified); });
+        if (saved) trap.Step([&] { core::ClearFlag(doc.Text1(), core::flag::Modified); });
     });
     return saved;
 }

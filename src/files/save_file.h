@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-namespace app {
-class App;
+namespace core {
+class Program;
 class Document;
-} // namespace app
+} // namespace core
 
 namespace files {
 
@@ -15,15 +15,15 @@ namespace files {
 // asked for the save (a close, an open).
 //
 // Save: to the path panel's path when the window holds a whole file, else as Save As.
-bool SaveDocument(app::App& app, app::Document& doc);
+bool SaveDocument(core::Program& app, core::Document& doc);
 // The Save dialog proposes the caption; an existing file is overwritten only after a Yes.
-bool SaveDocumentAs(app::App& app, app::Document& doc);
+bool SaveDocumentAs(core::Program& app, core::Document& doc);
 
 // Writes the window's text to `path`. An existing file is first copied to its backup; it is
 // emptied and rewritten only when that copy succeeded, and the backup goes only once the new
 // content is flushed and its size checked. Returns whether the file now holds the text; the
 // window counts as saved (modified flag cleared) only then.
-bool WriteDocumentFile(app::App& app, app::Document& doc, const std::string& path);
+bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::string& path);
 
 // The backup of a file: "~Scrivex.temporary." and the file's name, in the file's folder.
 std::string BackupPath(std::string_view path);

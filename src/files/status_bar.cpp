@@ -1,15 +1,15 @@
+// The document status bar's caret, path and size panels.
 #include "files/status_bar.h"
 
-#include "app/app.h"
-#include "app/document_window.h"
-#include "app/text_helpers.h"
+#include "core/program.h"
+#include "core/text_helpers.h"
 #include "platform/messages.h"
 
 namespace files {
 
-void ShowCaretPosition(app::App& app) {
+void ShowCaretPosition(core::Program& app) {
     namespace msg = platform::msg;
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     if (!doc) return;
     platform::TextBox& text1 = doc->Text1();
     platform::StatusBar& bar = doc->StatusBar1();
@@ -23,14 +23,14 @@ void ShowCaretPosition(app::App& app) {
     // front: its length is the 1-based column.
     std::string text = text1.Text();
     std::string head = "\r\n" + text.substr(0, std::min<size_t>(caret, text.size()));
-    size_t column = app::TextAfterLast(head, "\r\n").size();
+    size_t column = core::TextAfterLast(head, "\r\n").size();
     auto length = text1.SendMessage(msg::EM_LINELENGTH, caret);
     bar.SetPanelText(panel::Column, "Col" + std::to_string(column) + " /" + std::to_string(length));
 
     bar.SetPanelText(panel::Position, "Pos" + std::to_string(caret));
 }
 
-void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path,
+void ShowFileInfo(core::Program& app, core::Document& doc, std::string_view path,
                   std::string_view title) {
     doc.form().SetCaption(title);
     platform::StatusBar& bar = doc.StatusBar1();

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-namespace app {
-class App;
+namespace core {
+class Program;
 class Document;
-} // namespace app
+} // namespace core
 
 namespace files {
 
@@ -21,11 +21,12 @@ inline constexpr int Size = 5;
 } // namespace panel
 
 // Fills the line, column and position panels of the active document window.
-void ShowCaretPosition(app::App& app);
+void ShowCaretPosition(core::Program& app);
 
 // Sets the window's caption to the title and fills its path and size panels from the file
 // as it is now on disk. A missing file raises 53 to the caller.
-void ShowFileInfo(app::App& app, app::Document& doc, std::string_view path, std::string_view title);
+void ShowFileInfo(core::Program& app, core::Document& doc, std::string_view path,
+                  std::string_view title);
 
 // A size in kB as "###,###,###.0# kB": grouped thousands, no digit before the decimal
 // separator below 1, one or two decimals.

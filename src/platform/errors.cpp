@@ -1,3 +1,4 @@
+// Run-time error numbers and their descriptions.
 #include "platform/errors.h"
 
 namespace platform {

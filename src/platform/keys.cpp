@@ -1,3 +1,4 @@
+// Shortcut keys and their names.
 #include "platform/keys.h"
 
 namespace platform {

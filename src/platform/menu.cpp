@@ -1,3 +1,4 @@
+// The menu model that the windowing system's menus follow.
 #include "platform/menu.h"
 
 #include <stdexcept>

@@ -16,8 +16,8 @@ class AppTest : public ::testing::Test {
         if (platform.frame->onActivate) platform.frame->onActivate();
     }
     fake::FakeForm& frame() { return *platform.frame; }
-    app::Document* Active() { return app.ActiveDocument(); }
-    fake::FakeTextBox& Text1(app::Document* doc) {
+    core::Document* Active() { return app.ActiveDocument(); }
+    fake::FakeTextBox& Text1(core::Document* doc) {
         return dynamic_cast<fake::FakeTextBox&>(doc->Text1());
     }
     int Count() { return app.registry.Count(); }

@@ -1,3 +1,4 @@
+// Files given on the command line.
 #include "app/app_fixture.h"
 
 using platform::WindowState;
@@ -11,7 +12,7 @@ class CommandLineTest : public AppTest {
     }
     std::vector<std::string> Captions() {
         std::vector<std::string> captions;
-        for (app::Document* doc : app.OpenDocuments())
+        for (core::Document* doc : app.OpenDocuments())
             captions.push_back(doc->form().Caption());
         return captions;
     }
@@ -20,8 +21,8 @@ class CommandLineTest : public AppTest {
 TEST_F(CommandLineTest, QuotedNameWithBlankAndPlainNameOpenTwoWindows) {
     Start("\"C:\\a b.txt\" c.txt");
     ASSERT_EQ(Count(), 2);
-    app::Document* first = app.registry.Window(1);
-    app::Document* second = app.registry.Window(2);
+    core::Document* first = app.registry.Window(1);
+    core::Document* second = app.registry.Window(2);
     EXPECT_EQ(first->form().Caption(), "a b.txt");
     EXPECT_EQ(first->Text1().Text(), "first");
     EXPECT_EQ(first->StatusBar1().PanelText(4), "C:\\a b.txt");
@@ -56,7 +57,7 @@ TEST_F(CommandLineTest, BadInputMakesNoEmptyWindows) {
         a.Start();
         p.frame->onActivate();
         std::vector<std::string> captions;
-        for (app::Document* doc : a.OpenDocuments())
+        for (core::Document* doc : a.OpenDocuments())
             captions.push_back(doc->form().Caption());
         EXPECT_EQ(captions, c.captions) << c.args;
         EXPECT_EQ(p.messages.size(), c.messages) << c.args;

@@ -1,5 +1,6 @@
+// Document windows from creation to close: flags, the save question, the registry.
 #include "app/app_fixture.h"
-#include "app/document_flags.h"
+#include "core/document_flags.h"
 #include "files/open_file.h"
 #include "platform/errors.h"
 
@@ -39,7 +40,7 @@ TEST_F(LifecycleTest, ChangesAndDeactivationInvalidateTheSearchResults) {
     app.search.resultsValid = true;
     Text1(Active()).Type("x");
     EXPECT_FALSE(app.search.resultsValid);
-    app::Document* first = Active();
+    core::Document* first = Active();
     app.NewDocument();
     app.search.resultsValid = true;
     frame().Activate(dynamic_cast<fake::FakeForm*>(&first->form()));
@@ -48,7 +49,7 @@ TEST_F(LifecycleTest, ChangesAndDeactivationInvalidateTheSearchResults) {
 
 TEST_F(LifecycleTest, TheEditControlFillsTheWindowAboveItsStatusBar) {
     Start();
-    app::Document* doc = Active();
+    core::Document* doc = Active();
     for (int height : {6000, 300}) {
         doc->form().Move(0, 0, 8000, height);
         EXPECT_EQ(doc->Text1().Width(), doc->form().ScaleWidth());
@@ -84,9 +85,9 @@ TEST_F(LifecycleTest, CloseAsksOnlyAboutAModifiedWindow) {
         app::App a(p);
         a.Start();
         files::OpenFile(a, "C:\\d\\f1.txt", 1);
-        app::Document* doc = a.ActiveDocument();
+        core::Document* doc = a.ActiveDocument();
         dynamic_cast<fake::FakeTextBox&>(doc->Text1()).Type("+");
-        if (!c.inPlace) app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+        if (!c.inPlace) core::ClearFlag(doc->Text1(), core::flag::SaveInPlace);
         p.answers = {c.answers.begin(), c.answers.end()};
         p.dialogAnswers = {c.dialog.begin(), c.dialog.end()};
         EXPECT_EQ(p.frame->ChooseMenu("mnuFileClose"), true);

@@ -1,3 +1,4 @@
+// The menu trees and their handlers.
 #include "app/app_fixture.h"
 #include "app/menus.h"
 

@@ -1,3 +1,4 @@
+// Start-up: the frame, the first document, the folders.
 #include "app/app_fixture.h"
 #include "app/texts.h"
 
@@ -40,7 +41,7 @@ TEST_F(AppTest, SecondWindowPutsAllInNormalStateAndClosingMaximisesTheLast) {
     Start();
     app.NewDocument();
     ASSERT_EQ(Count(), 2);
-    for (app::Document* doc : app.OpenDocuments())
+    for (core::Document* doc : app.OpenDocuments())
         EXPECT_EQ(doc->form().State(), WindowState::Normal);
     EXPECT_EQ(Active()->form().Tag(), "2");
     EXPECT_TRUE(Active()->form().Close());
@@ -67,7 +68,7 @@ TEST_F(AppTest, SixtyFifthWindowShowsTheLimitMessageAndChangesNothing) {
     Start();
     while (Count() < 64)
         app.NewDocument();
-    app::Document* active = Active();
+    core::Document* active = Active();
     EXPECT_TRUE(platform.messages.empty());
     app.NewDocument();
     EXPECT_EQ(Count(), 64);
@@ -110,7 +111,7 @@ TEST_F(AppTest, CloseAllClosesFromTheHighestSlotDown) {
     app.NewDocument();
     app.NewDocument();
     std::vector<std::string> order;
-    for (app::Document* doc : app.OpenDocuments()) {
+    for (core::Document* doc : app.OpenDocuments()) {
         std::string tag = doc->form().Tag();
         doc->form().onQueryUnload = [&order, tag](platform::UnloadMode, bool&) {
             order.push_back(tag);
@@ -126,7 +127,7 @@ TEST_F(AppTest, ClosingTheFrameAsksEveryDocumentAndOneRefusalKeepsAllOpen) {
     app.NewDocument();
     std::vector<platform::UnloadMode> asked;
     bool refuse = true;
-    for (app::Document* doc : app.OpenDocuments()) {
+    for (core::Document* doc : app.OpenDocuments()) {
         doc->form().onQueryUnload = [&](platform::UnloadMode mode, bool& cancel) {
             asked.push_back(mode);
             cancel = refuse;

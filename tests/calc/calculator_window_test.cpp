@@ -19,9 +19,11 @@ class CalculatorWindowTest : public AppTest {
     // Opens the calculator as the document window's menu does.
     calc::CalculatorWindow& Open() {
         EXPECT_TRUE(frame().ChooseMenu("mnuTools1RowCalc"));
-        return app.Calculator();
+        return app.tools.Get<calc::CalculatorWindow>();
     }
-    fake::FakeForm& Form() { return dynamic_cast<fake::FakeForm&>(app.Calculator().form()); }
+    fake::FakeForm& Form() {
+        return dynamic_cast<fake::FakeForm&>(app.tools.Get<calc::CalculatorWindow>().form());
+    }
     fake::FakeTextBox& Box(const char* name) { return Form().Get<fake::FakeTextBox>(name); }
     fake::FakeTextBox& Math() { return Box("txtMath"); }
     fake::FakeTextBox& Result() { return Box("txtResult"); }
@@ -97,19 +99,19 @@ TEST_F(CalculatorWindowTest, OpeningShowsOneWindowWithEmptyBoxesAndKeepsTheRest)
     // Again from the frame's own menu once no document is open, and from a visible window.
     Active()->form().Close();
     ASSERT_EQ(Count(), 0);
-    calc::CalculatorWindow* first = &app.Calculator();
+    calc::CalculatorWindow* first = &app.tools.Get<calc::CalculatorWindow>();
     for (int i = 0; i < 2; ++i) {
         Math().SetText("7");
         Result().SetText("7");
         fake::SetFocusedControl(nullptr);
         ASSERT_TRUE(frame().ChooseMenu("mnuTools1RowCalc"));
-        EXPECT_EQ(&app.Calculator(), first);
+        EXPECT_EQ(&app.tools.Get<calc::CalculatorWindow>(), first);
         EXPECT_TRUE(Form().Visible());
         EXPECT_EQ(Math().Text(), "");
         EXPECT_EQ(Result().Text(), "");
         EXPECT_EQ(fake::FocusedControl(), &Math());
         EXPECT_TRUE(UsePrevious().Value());
-        EXPECT_EQ(app.Calculator().calculator().Variables[1], 2.5);
+        EXPECT_EQ(app.tools.Get<calc::CalculatorWindow>().calculator().Variables[1], 2.5);
         EXPECT_EQ(Form().Left(), left);
         EXPECT_EQ(Form().Top(), top);
     }
@@ -149,7 +151,7 @@ TEST_F(CalculatorWindowTest, AFailingExpressionShowsTheMessageAndEmptiesTheResul
 
 TEST_F(CalculatorWindowTest, PickedVariablesTakeWhatIsTyped) {
     Open();
-    auto& variables = app.Calculator().calculator().Variables;
+    auto& variables = app.tools.Get<calc::CalculatorWindow>().calculator().Variables;
     struct Step {
         int pick;          // -1: leave the pick as it is
         const char* typed; // typed into txtVars after emptying it; null: type nothing
@@ -188,7 +190,8 @@ TEST_F(CalculatorWindowTest, PickedVariablesTakeWhatIsTyped) {
 TEST_F(CalculatorWindowTest, TypingWithNoVariablePickedStoresNothing) {
     Open();
     Vars().Type("42");
-    EXPECT_EQ(app.Calculator().calculator().Variables, (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(app.tools.Get<calc::CalculatorWindow>().calculator().Variables,
+              (std::array<double, 3>{0, 0, 0}));
     EXPECT_EQ(Calculate("x+y+z"), "0");
 }
 
@@ -264,10 +267,11 @@ TEST_F(CalculatorWindowTest, LoadSeedsRandomNumbersFromTheClockAndShowsTheProgra
         p.secondsSinceMidnight = seconds;
         app::App a(p);
         a.Start();
-        a.OpenCalculator();
+        calc::OpenCalculator(a);
         std::vector<std::string> seen;
         for (int i = 0; i < 3; ++i)
-            seen.push_back(a.Calculator().calculator().Calculate("rnd", false, ""));
+            seen.push_back(
+                a.tools.Get<calc::CalculatorWindow>().calculator().Calculate("rnd", false, ""));
         return seen;
     };
     EXPECT_EQ(draws(3600), draws(3600));

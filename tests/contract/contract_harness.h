@@ -2,9 +2,13 @@
 // under Windows. Each build supplies the platform they run on.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
 platform::Platform& ContractPlatform();
 // A folder for the file tests, with a backslash at the end; it exists and starts empty.
 std::string ContractFolder();
+// Characters typed into a text box while the program is busy: they wait until the program
+// lets events run, and then raise the box's change event one character at a time.
+void QueueTyping(platform::TextBox& box, std::string_view text);

@@ -1,3 +1,4 @@
+// The contract tests' platform on the host: the fake.
 #include "contract/contract_harness.h"
 #include "fake/fake_platform.h"
 
@@ -11,4 +12,11 @@ std::string ContractFolder() {
     fake.files.files.clear();
     fake.files.folders = {"C:\\contract"};
     return "C:\\contract\\";
+}
+
+void QueueTyping(platform::TextBox& box, std::string_view text) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    auto& fakeBox = dynamic_cast<fake::FakeTextBox&>(box);
+    for (char c : text)
+        fake.pendingEvents.push_back([&fakeBox, c] { fakeBox.Type(std::string(1, c)); });
 }

@@ -1,3 +1,4 @@
+// The fake controls: text boxes, lists, status bars and the rest, in memory.
 #include "fake/fake_controls.h"
 
 #include <algorithm>

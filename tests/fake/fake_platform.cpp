@@ -1,3 +1,4 @@
+// The fake platform: forms, menus, message boxes, dialogs and files in memory.
 #include "fake/fake_platform.h"
 
 #include <algorithm>
@@ -377,6 +378,15 @@ std::string FakePlatform::SpecialFolder(int folder) {
     auto it = specialFolders.find(folder);
     if (it == specialFolders.end()) throw platform::RuntimeError(5, "Invalid procedure call");
     return it->second;
+}
+
+void FakePlatform::DoEvents() {
+    ++doEventsCalls;
+    while (!pendingEvents.empty()) {
+        std::function<void()> event = std::move(pendingEvents.front());
+        pendingEvents.pop_front();
+        event();
+    }
 }
 
 } // namespace fake

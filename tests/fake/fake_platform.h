@@ -2,6 +2,7 @@
 // script, a file system in memory. Deterministic, for tests on the host.
 #pragma once
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -170,7 +171,8 @@ class FakePlatform : public platform::Platform {
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
     int SecondsSinceMidnight() override { return secondsSinceMidnight; }
-    void DoEvents() override {}
+    // Runs the waiting events in order, and those that they queue in turn.
+    void DoEvents() override;
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
 
     // Test side.
@@ -186,6 +188,10 @@ class FakePlatform : public platform::Platform {
     int secondsSinceMidnight = 12 * 3600 + 34 * 60 + 56;
     FakeMdiFrame* frame = nullptr;
     std::vector<FakeForm*> toolForms;
+    // What the user does while the program is busy: it waits here until the program lets
+    // events run. Tests queue keys, text changes and activations as small functions.
+    std::deque<std::function<void()>> pendingEvents;
+    int doEventsCalls = 0;
 };
 
 } // namespace fake

@@ -1,5 +1,6 @@
+// Opening files: dialogs, the size and NUL rules, bad names, window reuse.
 #include "app/app_fixture.h"
-#include "app/document_flags.h"
+#include "core/document_flags.h"
 #include "files/open_file.h"
 #include "platform/errors.h"
 
@@ -67,7 +68,7 @@ TEST_F(OpenFileTest, SizeAndNulRulesDecideMarksWarningsAndSave) {
         app::App a(p);
         a.Start();
         files::OpenFile(a, "C:\\dir\\f.txt", 1);
-        app::Document& doc = *a.ActiveDocument();
+        core::Document& doc = *a.ActiveDocument();
         EXPECT_EQ(doc.form().Caption(), c.caption);
         EXPECT_EQ(doc.Text1().Text().size(), c.textLength);
         EXPECT_EQ(doc.Text1().Tag(), c.tag);
@@ -87,7 +88,7 @@ TEST_F(OpenFileTest, OpenDialogReusesAnEmptyWindowAndMakesANewOneForText) {
     File("C:\\d\\a.txt") = "alpha";
     File("C:\\d\\b.txt") = "beta";
     Start();
-    app::Document* first = Active();
+    core::Document* first = Active();
     platform.dialogAnswers = {"C:\\d\\a.txt", "C:\\d\\b.txt"};
     ASSERT_TRUE(frame().ChooseMenu("mnuFileOpen"));
     EXPECT_EQ(Active(), first);
@@ -145,7 +146,7 @@ TEST_F(OpenFileTest, ReuseAsksAboutAModifiedWindowFirst) {
         app::App a(p);
         a.Start();
         files::OpenFile(a, "C:\\d\\old.txt", 1);
-        app::Document* doc = a.ActiveDocument();
+        core::Document* doc = a.ActiveDocument();
         dynamic_cast<fake::FakeTextBox&>(doc->Text1()).Type("er");
         p.answers = {c.answer};
         files::OpenFile(a, "C:\\d\\new.txt", 1);
@@ -227,9 +228,9 @@ TEST_F(OpenFileTest, BadInputReportsAndLeavesAUsableWindowThatWillNotOverwrite) 
             reports.push_back(std::stoi(m.text.substr(m.text.find("Number = ") + 9)));
         }
         EXPECT_EQ(reports, c.reports);
-        app::Document& doc = *a.ActiveDocument();
+        core::Document& doc = *a.ActiveDocument();
         EXPECT_EQ(doc.Text1().Text(), "");
-        EXPECT_FALSE(app::HasFlag(doc.Text1(), app::flag::SaveInPlace));
+        EXPECT_FALSE(core::HasFlag(doc.Text1(), core::flag::SaveInPlace));
         // Save asks for a name instead of writing over the file it could not read.
         p.messages.clear();
         dynamic_cast<fake::FakeTextBox&>(doc.Text1()).Type("new");

@@ -1,5 +1,6 @@
+// Saving files: the backup, the size check, the faults of a failing disk.
 #include "app/app_fixture.h"
-#include "app/document_flags.h"
+#include "core/document_flags.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
 #include "platform/errors.h"
@@ -24,7 +25,7 @@ class SaveTest : public AppTest {
         Text1(doc).Type("new ");
         platform.files.log.clear();
     }
-    bool Modified() { return app::HasFlag(doc->Text1(), app::flag::Modified); }
+    bool Modified() { return core::HasFlag(doc->Text1(), core::flag::Modified); }
     std::map<std::string, std::string, std::less<>>& disk() { return platform.files.files; }
     std::vector<std::string> Ops() {
         std::vector<std::string> ops;
@@ -32,7 +33,7 @@ class SaveTest : public AppTest {
             ops.push_back(entry.substr(0, entry.find(' ')));
         return ops;
     }
-    app::Document* doc = nullptr;
+    core::Document* doc = nullptr;
 };
 
 } // namespace
@@ -57,7 +58,7 @@ TEST_F(SaveTest, SaveInPlaceRewritesTheFileAndLeavesNoBackup) {
 }
 
 TEST_F(SaveTest, SaveAsToANewFileMakesNoBackupAndAllowsSaveInPlace) {
-    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    core::ClearFlag(doc->Text1(), core::flag::SaveInPlace);
     platform.dialogAnswers = {"C:\\other\\copy.log"};
     ASSERT_TRUE(frame().PressShortcut(platform::Ctrl('S'))); // Save acts as Save As
     ASSERT_EQ(platform.dialogs.size(), 1u);
@@ -99,7 +100,7 @@ TEST_F(SaveTest, SaveAsOverAnExistingFileAsksFirst) {
 }
 
 TEST_F(SaveTest, CancelInTheSaveDialogWritesNothingAndSaysSo) {
-    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    core::ClearFlag(doc->Text1(), core::flag::SaveInPlace);
     EXPECT_TRUE(files::SaveDocument(app, *doc));
     EXPECT_EQ(disk()[kPath], "old content");
     EXPECT_TRUE(Modified());
@@ -157,7 +158,7 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
             app::App a(p);
             a.Start();
             files::OpenFile(a, kPath, 1);
-            app::Document& d = *a.ActiveDocument();
+            core::Document& d = *a.ActiveDocument();
             dynamic_cast<fake::FakeTextBox&>(d.Text1()).Type("new ");
             p.files.Fail(c.op, c.error, c.nth);
             p.answers.assign(10, answer);
@@ -186,7 +187,7 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
             if (ended) continue;
 
             // Saved: modified cleared, and the backup gone unless deleting it failed.
-            EXPECT_EQ(app::HasFlag(d.Text1(), app::flag::Modified), !saved);
+            EXPECT_EQ(core::HasFlag(d.Text1(), core::flag::Modified), !saved);
             if (saved) {
                 EXPECT_EQ(disk.contains(kBackup),
                           answer == Answer::Ignore && std::string(c.op) == "Delete");
@@ -220,7 +221,7 @@ TEST_F(SaveTest, AReadOnlyFileStaysAsItWas) {
 }
 
 TEST_F(SaveTest, AFailedNewFileNamesNoBackup) {
-    app::ClearFlag(doc->Text1(), app::flag::SaveInPlace);
+    core::ClearFlag(doc->Text1(), core::flag::SaveInPlace);
     platform.dialogAnswers = {"C:\\d\\fresh.txt"};
     platform.files.Fail("Write", err::DiskFull);
     platform.answers.assign(10, Answer::Ignore);
@@ -236,13 +237,13 @@ TEST_F(SaveTest, ARefusedSaveAsKeepsSaveAskingForAName) {
     // leave Save writing the part to the original path.
     disk()["C:\\d\\big.txt"] = std::string(70000, 'b');
     files::OpenFile(app, "C:\\d\\big.txt");
-    app::Document* big = Active();
+    core::Document* big = Active();
     disk()["C:\\d\\other.txt"] = "other";
     platform.dialogAnswers = {"C:\\d\\other.txt"};
     platform.files.Fail("Copy", err::DiskFull);
     platform.answers = {Answer::Yes, Answer::Ignore, Answer::Ok};
     files::SaveDocumentAs(app, *big);
     EXPECT_EQ(disk()["C:\\d\\other.txt"], "other");
-    EXPECT_FALSE(app::HasFlag(big->Text1(), app::flag::SaveInPlace));
+    EXPECT_FALSE(core::HasFlag(big->Text1(), core::flag::SaveInPlace));
     EXPECT_EQ(big->StatusBar1().PanelText(4), "C:\\d\\big.txt");
 }

@@ -1,3 +1,4 @@
+// The document status bar's panels.
 #include "app/app_fixture.h"
 #include "files/status_bar.h"
 #include "platform/errors.h"

@@ -53,7 +53,7 @@ TEST_F(ProgramTest, StartsWithTheFrameAtTheLeftEdgeAndOneMaximisedDocument) {
     EXPECT_EQ(frame.left, 0);
     EXPECT_EQ(app.frame().form().Caption(), "Scrivex");
     ASSERT_EQ(app.registry.Count(), 1);
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->form().Caption(), "Untitled");
     EXPECT_TRUE(IsZoomed(HwndOf(doc->form())));
@@ -67,7 +67,7 @@ TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
     PressKey(Text1(), F(2));
     PressKey(Text1(), 'N', platform::shift::Ctrl);
     ASSERT_EQ(app.registry.Count(), 3);
-    for (app::Document* doc : app.OpenDocuments())
+    for (core::Document* doc : app.OpenDocuments())
         EXPECT_FALSE(IsZoomed(HwndOf(doc->form())));
     EXPECT_EQ(app.ActiveDocument()->form().Tag(), "3");
 
@@ -89,7 +89,7 @@ TEST_F(ProgramTest, TypingMarksTheDocumentAndKeyReleaseShowsTheCaret) {
     SendMessageA(text1, WM_CHAR, VK_RETURN, 1);
     SendMessageA(text1, WM_CHAR, 'd', 1);
     SendMessageA(text1, WM_KEYUP, 'D', 0xC0000001);
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     EXPECT_EQ(doc->Text1().Text(), "abc\r\nd");
     EXPECT_EQ(doc->Text1().Tag(), "3");
     EXPECT_EQ(doc->StatusBar1().PanelText(1), "Ln2 /2");
@@ -118,7 +118,7 @@ TEST_F(ProgramTest, FileInfoReadsTheSizeFromDisk) {
     GetTempPathA(MAX_PATH, folder);
     std::string path = std::string(folder) + "scrivex info test.txt";
     std::ofstream(path, std::ios::binary) << std::string(1536, 'x');
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     files::ShowFileInfo(app, *doc, path, "scrivex info test.txt");
     EXPECT_EQ(doc->form().Caption(), "scrivex info test.txt");
     EXPECT_EQ(doc->StatusBar1().PanelText(4), path);
@@ -131,7 +131,7 @@ TEST_F(ProgramTest, FileInfoReadsTheSizeFromDisk) {
 
 TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesIntoTheDocument) {
     PressKey(Text1(), F(3), platform::shift::Shift);
-    calc::CalculatorWindow& calculator = app.Calculator();
+    calc::CalculatorWindow& calculator = app.tools.Get<calc::CalculatorWindow>();
     platform::Form& form = calculator.form();
     HWND window = HwndOf(form);
     ASSERT_TRUE(IsWindowVisible(window));
@@ -155,7 +155,7 @@ TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesInt
     EXPECT_EQ(calculator.txtResult().Text(), "14");
     EXPECT_EQ(GetFocus(), math);
 
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     doc->Text1().SetText("ab");
     doc->Text1().SetSelStart(2);
     SendMessageA(HwndOf(form.Get<platform::Button>("cmdCopyEquation")), BM_CLICK, 0, 0);
@@ -195,7 +195,7 @@ TEST_F(ProgramTest, TheTextIsShownInFixedsys) {
 }
 
 TEST_F(ProgramTest, ALongTextGoesInWithoutTakingTheFocusAndIsPaintedOnce) {
-    app::Document* doc = app.ActiveDocument();
+    core::Document* doc = app.ActiveDocument();
     SetFocus(Text1());
     std::string line = "The quick brown fox jumps over the lazy dog\r\n";
     std::string text;

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "app/app.h"
-#include "app/document_flags.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
+#include "core/document_flags.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
 #include "harness_support.h"
@@ -36,7 +36,7 @@ class ProgramFiles : public ::testing::Test {
         platform.DoEvents();
     }
     void TearDown() override { platform.DoEvents(); }
-    app::Document& Active() { return *app.ActiveDocument(); }
+    core::Document& Active() { return *app.ActiveDocument(); }
     std::vector<int> Reports() {
         std::vector<int> numbers;
         for (const auto& m : platform.shown)
@@ -108,8 +108,8 @@ TEST_F(ProgramFiles, CommandLineFilesOpenWithTheirRulesAndSaveInPlace) {
     platform.commandLine = "\"" + folder + "a b.txt\" " + folder + "big.txt";
     app.OpenCommandLineFiles();
     ASSERT_EQ(app.registry.Count(), 2);
-    app::Document& whole = *app.registry.Window(1);
-    app::Document& part = *app.registry.Window(2);
+    core::Document& whole = *app.registry.Window(1);
+    core::Document& part = *app.registry.Window(2);
     EXPECT_EQ(whole.form().Caption(), "a b.txt");
     EXPECT_EQ(whole.Text1().Text().size(), 65535u);
     EXPECT_EQ(whole.Text1().Tag(), "5");
@@ -181,7 +181,7 @@ TEST_F(ProgramFiles, BadInputReportsAndTheProgramStaysUsable) {
         files::OpenFile(app, c.path, 1);
         EXPECT_EQ(Reports(), c.reports);
         EXPECT_EQ(Active().Text1().Text(), "");
-        EXPECT_FALSE(app::HasFlag(Active().Text1(), app::flag::SaveInPlace));
+        EXPECT_FALSE(core::HasFlag(Active().Text1(), core::flag::SaveInPlace));
     }
     CloseHandle(holder);
     EXPECT_EQ(ReadFile(locked), "held by another program");
@@ -210,7 +210,7 @@ TEST_F(ProgramFiles, AFileThatCannotBeWrittenKeepsItsContent) {
     EXPECT_EQ(ReadFile(path), "previous");
     EXPECT_EQ(Reports().front(), 70);
     EXPECT_EQ(platform.shown.back().title, "File error");
-    EXPECT_TRUE(app::HasFlag(Active().Text1(), app::flag::Modified));
+    EXPECT_TRUE(core::HasFlag(Active().Text1(), core::flag::Modified));
 }
 
 TEST_F(ProgramFiles, TheBackupOfAReadOnlyFileCanBeRemoved) {
@@ -253,7 +253,7 @@ TEST_F(ProgramFiles, SavingOntoAFullDiskKeepsThePreviousContent) {
     EXPECT_TRUE(ReadFile(path) == previous) << ReadFile(path).size() << " bytes in the file";
     EXPECT_EQ(Reports(), (std::vector<int>{61, 61}));
     EXPECT_EQ(platform.shown.back().text.substr(0, 28), "File notes.txt wasn't saved!");
-    EXPECT_TRUE(app::HasFlag(Active().Text1(), app::flag::Modified));
+    EXPECT_TRUE(core::HasFlag(Active().Text1(), core::flag::Modified));
 
     // Room for the backup but not for the longer text: the write runs short, the backup
     // keeps the previous content.

@@ -11,3 +11,9 @@ platform::Platform& ContractPlatform() {
 std::string ContractFolder() {
     return win32_test::TempFolder("scrivex-contract");
 }
+
+void QueueTyping(platform::TextBox& box, std::string_view text) {
+    HWND hwnd = win32_test::HwndOf(box);
+    for (char c : text)
+        PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+}

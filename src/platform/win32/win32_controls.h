@@ -179,8 +179,8 @@ class Win32StatusBar : public Win32Control<StatusBar> {
     // paint is held back; what changed stays invalid and is painted once with the window.
     mutable bool holdPaint_ = false;
     struct HoldPaint {
-        explicit HoldPaint(const Win32StatusBar& bar) : bar(bar), was(bar.holdPaint_) {
-            bar.holdPaint_ = true;
+        explicit HoldPaint(const Win32StatusBar& held) : bar(held), was(held.holdPaint_) {
+            held.holdPaint_ = true;
         }
         ~HoldPaint() { bar.holdPaint_ = was; }
         const Win32StatusBar& bar;

@@ -1,9 +1,10 @@
+// Text helpers, command-line splitting and the system root.
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/text_helpers.h"
+#include "core/text_helpers.h"
 
-using namespace app;
+using namespace core;
 
 TEST(TextHelpers, AfterAndUpToLast) {
     struct Case {
@@ -30,11 +31,11 @@ TEST(TextHelpers, AfterAndUpToLast) {
 }
 
 TEST(TextHelpers, SystemRootOfWindowsFolder) {
-    EXPECT_EQ(SystemRoot("C:\\WINDOWS"), "C:\\");
-    EXPECT_EQ(SystemRoot("D:\\Win\\Sub"), "D:\\");
-    EXPECT_EQ(SystemRoot("\\\\server\\share"), "\\\\");
-    EXPECT_EQ(SystemRoot("C:"), "");
-    EXPECT_EQ(SystemRoot(std::string(260, ' ')), "");
+    EXPECT_EQ(app::SystemRoot("C:\\WINDOWS"), "C:\\");
+    EXPECT_EQ(app::SystemRoot("D:\\Win\\Sub"), "D:\\");
+    EXPECT_EQ(app::SystemRoot("\\\\server\\share"), "\\\\");
+    EXPECT_EQ(app::SystemRoot("C:"), "");
+    EXPECT_EQ(app::SystemRoot(std::string(260, ' ')), "");
 }
 
 TEST(CommandLine, SplitsNames) {
@@ -55,5 +56,5 @@ TEST(CommandLine, SplitsNames) {
         {"\"  \"", {"  "}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitCommandLine(c.args), c.names) << c.args;
+        EXPECT_EQ(app::SplitCommandLine(c.args), c.names) << c.args;
 }

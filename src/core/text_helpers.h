@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace core {
 
 // The text from one character after the start of the last occurrence of `separator` to the
 // end; empty when the separator does not occur. With "\r\n" the result begins with "\n".
@@ -19,4 +19,4 @@ inline std::int64_t LargerOf(std::int64_t a, std::int64_t b) {
     return a > b ? a : b;
 }
 
-} // namespace app
+} // namespace core

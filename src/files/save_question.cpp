@@ -1,20 +1,20 @@
-#include "app/save_question.h"
+// The save question before a modified document is closed or its text replaced.
+#include "files/save_question.h"
 
-#include "app/app.h"
-#include "app/document_window.h"
+#include "core/program.h"
 #include "files/save_file.h"
 
-namespace app {
+namespace files {
 
-bool AskSaveChanges(App& app, Document& doc) {
+bool AskSaveChanges(core::Program& app, core::Document& doc) {
     namespace mb = platform::mb;
     const std::string caption = doc.form().Caption();
     platform::Answer answer =
         app.platform.MsgBox("File " + caption + " was modified.\r\nDo you want to save it?",
                             mb::YesNoCancel | mb::Question, caption);
     if (answer == platform::Answer::Cancel) return true;
-    if (answer == platform::Answer::Yes) return files::SaveDocument(app, doc);
+    if (answer == platform::Answer::Yes) return SaveDocument(app, doc);
     return false;
 }
 
-} // namespace app
+} // namespace files

@@ -1,6 +1,7 @@
-#include "app/text_helpers.h"
+// Text helpers shared by the document procedures.
+#include "core/text_helpers.h"
 
-namespace app {
+namespace core {
 
 std::string TextAfterLast(std::string_view text, std::string_view separator) {
     if (separator.empty()) return {};
@@ -16,4 +17,4 @@ std::string TextUpToLast(std::string_view text, std::string_view separator) {
     return std::string(text.substr(0, at + 1));
 }
 
-} // namespace app
+} // namespace core

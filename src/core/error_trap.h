@@ -8,7 +8,7 @@
 #include "platform/errors.h"
 #include "platform/platform.h"
 
-namespace app {
+namespace core {
 
 // The report's text: five lines, no line break after the last.
 std::string RuntimeErrorReport(int number, const std::string& description);
@@ -41,4 +41,4 @@ class ErrorTrap {
 // ends the procedure, leaves it silently. Returns false when the procedure was ended early.
 bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap&)>& body);
 
-} // namespace app
+} // namespace core

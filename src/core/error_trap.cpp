@@ -1,10 +1,11 @@
-#include "app/error_trap.h"
+// The run-time error report and the step-by-step runner of procedures that trap errors.
+#include "core/error_trap.h"
 
 #include <new>
 
-#include "app/texts.h"
+#include "core/core_texts.h"
 
-namespace app {
+namespace core {
 
 namespace {
 // Thrown out of a step to leave the procedure; RunTrapped catches it.
@@ -75,4 +76,4 @@ bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap
     }
 }
 
-} // namespace app
+} // namespace core

@@ -1,7 +1,7 @@
 // What the search remembers between its commands.
 #pragma once
 
-namespace search {
+namespace core {
 
 struct SearchState {
     // False when the result list no longer matches the text: the text changed or its window
@@ -9,4 +9,4 @@ struct SearchState {
     bool resultsValid = false;
 };
 
-} // namespace search
+} // namespace core

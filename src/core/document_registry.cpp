@@ -1,8 +1,9 @@
-#include "app/document_registry.h"
+// The 64 document slots.
+#include "core/document_registry.h"
 
-#include "app/document_window.h"
+#include "core/document.h"
 
-namespace app {
+namespace core {
 
 DocumentRegistry::DocumentRegistry() = default;
 DocumentRegistry::~DocumentRegistry() = default;
@@ -27,4 +28,4 @@ Document& DocumentRegistry::Take(int slot, std::unique_ptr<Document> window) {
     return *s.window;
 }
 
-} // namespace app
+} // namespace core

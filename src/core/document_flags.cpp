@@ -1,9 +1,10 @@
-#include "app/document_flags.h"
+// Reading and writing the document state flags in the edit control's tag.
+#include "core/document_flags.h"
 
 #include <charconv>
 #include <string>
 
-namespace app {
+namespace core {
 
 int Flags(const platform::TextBox& text1) {
     std::string tag = text1.Tag();
@@ -24,4 +25,4 @@ void ClearFlag(platform::TextBox& text1, int bit) {
     text1.SetTag(std::to_string(Flags(text1) & ~bit));
 }
 
-} // namespace app
+} // namespace core

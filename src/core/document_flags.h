@@ -3,7 +3,7 @@
 #pragma once
 #include "platform/controls.h"
 
-namespace app {
+namespace core {
 
 namespace flag {
 inline constexpr int TextPresent = 1;
@@ -17,4 +17,4 @@ bool HasFlag(const platform::TextBox& text1, int bit);
 void SetFlag(platform::TextBox& text1, int bit);
 void ClearFlag(platform::TextBox& text1, int bit);
 
-} // namespace app
+} // namespace core

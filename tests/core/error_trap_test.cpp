@@ -1,6 +1,7 @@
+// The run-time error report and its Abort, Retry and Ignore.
 #include <gtest/gtest.h>
 
-#include "app/error_trap.h"
+#include "core/error_trap.h"
 #include "fake/fake_platform.h"
 
 using platform::Answer;
@@ -15,7 +16,7 @@ struct ProcedureRun {
 // A procedure of three statements whose second fails `failures` times with `number`.
 ProcedureRun RunProcedure(fake::FakePlatform& p, int failures, int number = 53) {
     ProcedureRun run;
-    run.finished = app::RunTrapped(p, [&](app::ErrorTrap& trap) {
+    run.finished = core::RunTrapped(p, [&](core::ErrorTrap& trap) {
         trap.Step([&] { run.log.push_back("one"); });
         trap.Step([&] {
             run.log.push_back("two");
@@ -84,7 +85,7 @@ TEST(ErrorTrap, OwnHandlingComesBeforeTheReport) {
     fake::FakePlatform p;
     bool newFile = false;
     std::vector<std::string> log;
-    app::RunTrapped(p, [&](app::ErrorTrap& trap) {
+    core::RunTrapped(p, [&](core::ErrorTrap& trap) {
         trap.Handle(53, [&](const RuntimeError&) { return newFile = true; });
         trap.Step([&] { throw RuntimeError(53); });
         trap.Step([&] { log.push_back("next"); });
@@ -102,7 +103,7 @@ TEST(ErrorTrap, IgnoreAfterAFailedTestTakesTheBranch) {
     p.answers = {Answer::Ignore, Answer::Retry};
     int calls = 0;
     bool first = false, second = false;
-    app::RunTrapped(p, [&](app::ErrorTrap& trap) {
+    core::RunTrapped(p, [&](core::ErrorTrap& trap) {
         first = trap.Test([&]() -> bool { throw RuntimeError(75); });
         second = trap.Test([&]() -> bool {
             if (calls++ == 0) throw RuntimeError(75);
@@ -117,7 +118,7 @@ TEST(ErrorTrap, IgnoreAfterAFailedTestTakesTheBranch) {
 TEST(ErrorTrap, OtherFailuresAreReportedToo) {
     fake::FakePlatform p;
     p.answers = {Answer::Ignore};
-    app::RunTrapped(p, [&](app::ErrorTrap& trap) { trap.Step([] { throw std::bad_alloc(); }); });
+    core::RunTrapped(p, [&](core::ErrorTrap& trap) { trap.Step([] { throw std::bad_alloc(); }); });
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_NE(p.messages[0].text.find("Error Number = 7\r\nError Description = Out of memory"),
               std::string::npos);

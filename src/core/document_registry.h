@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace app {
+namespace core {
 
 class Document;
 
@@ -40,4 +40,4 @@ class DocumentRegistry {
     std::int16_t count_ = 0;
 };
 
-} // namespace app
+} // namespace core

@@ -1,0 +1,46 @@
+// The program context's document look-ups.
+#include "core/program.h"
+
+#include "platform/errors.h"
+
+namespace core {
+
+Program::Program(platform::Platform& p) : platform(p) {}
+
+Program::~Program() = default;
+
+Document* Program::ActiveDocument() {
+    platform::Form* active = FrameForm().ActiveChild();
+    if (!active) return nullptr;
+    for (int slot = 1; slot <= MaxDocuments; ++slot) {
+        Document* doc = registry.Window(slot);
+        if (doc && registry.InUse(slot) && &doc->form() == active) return doc;
+    }
+    return nullptr;
+}
+
+Document& Program::RequireActiveDocument() {
+    Document* doc = ActiveDocument();
+    if (!doc) throw platform::RuntimeError(platform::err::NoObject);
+    return *doc;
+}
+
+std::vector<Document*> Program::OpenDocuments() {
+    std::vector<Document*> open;
+    for (int slot = 1; slot <= MaxDocuments; ++slot)
+        if (registry.InUse(slot) && registry.Window(slot)) open.push_back(registry.Window(slot));
+    return open;
+}
+
+void Program::MaximiseNormalDocuments() {
+    for (Document* open : OpenDocuments())
+        if (open->form().State() == platform::WindowState::Normal)
+            open->form().SetState(platform::WindowState::Maximized);
+}
+
+platform::IconHandle Program::ProgramIcon() {
+    // The tray window will hold the program icon; until it exists the frame has the same one.
+    return FrameForm().Icon();
+}
+
+} // namespace core
