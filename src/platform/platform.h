@@ -49,6 +49,10 @@ class Platform {
 
     virtual Answer MsgBox(std::string_view text, int style, std::string_view title) = 0;
     virtual void Beep() = 0;
+    // The input box: a modal window with the prompt, the title, a one-line entry field holding
+    // `defaultText`, OK and Cancel. Returns the typed text, or an empty text for Cancel.
+    virtual std::string InputBox(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText = "") = 0;
     virtual FileSystem& Files() = 0;
     // A common dialog for Open and Save; the frame keeps the program's one.
     virtual std::unique_ptr<CommonDialog> CreateCommonDialog() = 0;

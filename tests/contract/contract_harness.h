@@ -1,6 +1,7 @@
 // The contract tests run twice: against the fake on the host and against the real controls
 // under Windows. Each build supplies the platform they run on.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,13 @@ std::string ContractFolder();
 // Characters typed into a text box while the program is busy: they wait until the program
 // lets events run, and then raise the box's change event one character at a time.
 void QueueTyping(platform::TextBox& box, std::string_view text);
+
+// What an input box showed.
+struct InputBoxSeen {
+    std::string title, prompt, entry; // entry: the field's text when it came up
+};
+// Shows an input box and answers it as a user would: types `typed` over the field and presses
+// OK, or presses Cancel when there is nothing to type. Returns what the box returned.
+std::string AnswerInputBox(std::string_view prompt, std::string_view title,
+                           std::string_view defaultText, std::optional<std::string> typed,
+                           InputBoxSeen& seen);

@@ -20,3 +20,14 @@ void QueueTyping(platform::TextBox& box, std::string_view text) {
     for (char c : text)
         fake.pendingEvents.push_back([&fakeBox, c] { fakeBox.Type(std::string(1, c)); });
 }
+
+std::string AnswerInputBox(std::string_view prompt, std::string_view title,
+                           std::string_view defaultText, std::optional<std::string> typed,
+                           InputBoxSeen& seen) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    fake.inputAnswers = {typed};
+    std::string answer = fake.InputBox(prompt, title, defaultText);
+    const auto& shown = fake.inputs.back();
+    seen = {shown.title, shown.prompt, shown.defaultText};
+    return answer;
+}

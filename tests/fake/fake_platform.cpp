@@ -389,4 +389,13 @@ void FakePlatform::DoEvents() {
     }
 }
 
+std::string FakePlatform::InputBox(std::string_view prompt, std::string_view title,
+                                   std::string_view defaultText) {
+    inputs.push_back({std::string(prompt), std::string(title), std::string(defaultText)});
+    if (inputAnswers.empty()) return {};
+    std::optional<std::string> answer = std::move(inputAnswers.front());
+    inputAnswers.pop_front();
+    return answer.value_or("");
+}
+
 } // namespace fake

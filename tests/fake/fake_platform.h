@@ -165,6 +165,8 @@ class FakePlatform : public platform::Platform {
                                                platform::MenuHandler handler) override;
     platform::Answer MsgBox(std::string_view text, int style, std::string_view title) override;
     void Beep() override { ++beeps; }
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
     platform::FileSystem& Files() override { return files; }
     std::unique_ptr<platform::CommonDialog> CreateCommonDialog() override;
     std::string SpecialFolder(int folder) override;
@@ -181,6 +183,12 @@ class FakePlatform : public platform::Platform {
     std::deque<std::optional<std::string>> dialogAnswers; // chosen paths; nullopt cancels
     std::vector<ShownDialog> dialogs;
     int beeps = 0;
+    // Input boxes: each takes the next answer (nullopt is Cancel); with none left, Cancel.
+    std::deque<std::optional<std::string>> inputAnswers;
+    struct ShownInput {
+        std::string prompt, title, defaultText;
+    };
+    std::vector<ShownInput> inputs;
     FakeFileSystem files;
     std::map<int, std::string> specialFolders{{36, "C:\\WINDOWS"}, {37, "C:\\WINDOWS\\system32"}};
     std::string commandLine;

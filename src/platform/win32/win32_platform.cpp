@@ -9,6 +9,7 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_common_dialog.h"
 #include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_input_box.h"
 #include "platform/win32/win32_menu.h"
 
 namespace platform::win32 {
@@ -67,6 +68,14 @@ Answer Win32Platform::MsgBox(std::string_view text, int style, std::string_view 
     int answer =
         MessageBoxA(owner, CString(text).c_str(), CString(title).c_str(), static_cast<UINT>(style));
     return static_cast<Answer>(answer);
+}
+
+std::string Win32Platform::InputBox(std::string_view prompt, std::string_view title,
+                                    std::string_view defaultText) {
+    HWND owner = GetActiveWindow();
+    if (!owner)
+        if (Win32MdiFrame* frame = Win32MdiFrame::Current()) owner = frame->Hwnd();
+    return ShowInputBox(owner, prompt, title, defaultText);
 }
 
 std::unique_ptr<CommonDialog> Win32Platform::CreateCommonDialog() {

@@ -29,6 +29,8 @@ class Win32Platform : public Platform {
 
     Answer MsgBox(std::string_view text, int style, std::string_view title) override;
     void Beep() override;
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
     FileSystem& Files() override { return files_; }
     std::unique_ptr<CommonDialog> CreateCommonDialog() override;
     std::string SpecialFolder(int folder) override;
