@@ -85,7 +85,7 @@ std::optional<double> IntegerPower(double x, double n) { // x > 0
         exponent += dropped;
         if (rest > half || (rest == half && (power & 1))) ++power;
     }
-    const int top = exponent + length; // the result lies below 2^top
+    const int top = exponent + length;                  // the result lies below 2^top
     if (top > 1025 || top < -1020) return std::nullopt; // left to the general way
     return Scaled(static_cast<double>(power), exponent);
 }

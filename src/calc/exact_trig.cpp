@@ -20,29 +20,12 @@ using Wide = unsigned __int128;
 // The first 1408 bits of 2/pi after the binary point, most significant first:
 // enough for the largest doubles (exponent 1023) plus the 256 bits used below.
 constexpr std::array<Limb, 22> kTwoOverPi = {
-    0xA2F9836E4E441529,
-    0xFC2757D1F534DDC0,
-    0xDB6295993C439041,
-    0xFE5163ABDEBBC561,
-    0xB7246E3A424DD2E0,
-    0x06492EEA09D1921C,
-    0xFE1DEB1CB129A73E,
-    0xE88235F52EBB4484,
-    0xE99C7026B45F7E41,
-    0x3991D639835339F4,
-    0x9C845F8BBDF9283B,
-    0x1FF897FFDE05980F,
-    0xEF2F118B5A0A6D1F,
-    0x6D367ECF27CB09B7,
-    0x4F463F669E5FEA2D,
-    0x7527BAC7EBE5F17B,
-    0x3D0739F78A5292EA,
-    0x6BFB5FB11F8D5D08,
-    0x56033046FC7B6BAB,
-    0xF0CFBC209AF4361D,
-    0xA9E391615EE61B08,
-    0x6599855F14A06840
-,
+    0xA2F9836E4E441529, 0xFC2757D1F534DDC0, 0xDB6295993C439041, 0xFE5163ABDEBBC561,
+    0xB7246E3A424DD2E0, 0x06492EEA09D1921C, 0xFE1DEB1CB129A73E, 0xE88235F52EBB4484,
+    0xE99C7026B45F7E41, 0x3991D639835339F4, 0x9C845F8BBDF9283B, 0x1FF897FFDE05980F,
+    0xEF2F118B5A0A6D1F, 0x6D367ECF27CB09B7, 0x4F463F669E5FEA2D, 0x7527BAC7EBE5F17B,
+    0x3D0739F78A5292EA, 0x6BFB5FB11F8D5D08, 0x56033046FC7B6BAB, 0xF0CFBC209AF4361D,
+    0xA9E391615EE61B08, 0x6599855F14A06840,
 };
 
 constexpr DoubleDouble kHalfPi{0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
@@ -63,8 +46,8 @@ Limb TwoOverPiBits64(int first) {
 }
 
 struct Reduced {
-    int quadrant = 0;  // x = (quadrant + 4n) * pi/2 + r
-    DoubleDouble r;    // |r| <= pi/4 (slightly more at the rounding of the fraction)
+    int quadrant = 0; // x = (quadrant + 4n) * pi/2 + r
+    DoubleDouble r;   // |r| <= pi/4 (slightly more at the rounding of the fraction)
 };
 
 // x > pi/4, finite.
