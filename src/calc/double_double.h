@@ -4,7 +4,8 @@
 //
 // The error-free steps below rely on every operation being rounded to double
 // once: no x87 extended precision (x86-64 uses SSE) and no contraction of a * b + c
-// into a fused multiply-add (ISO mode, the default here, does not contract).
+// into a fused multiply-add (GCC in ISO mode does not contract, and the x86-64
+// baseline has no such instruction).
 #pragma once
 
 namespace calc {

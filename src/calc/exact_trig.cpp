@@ -88,6 +88,9 @@ Reduced ReduceLarge(double x) {
         high = ~high + (low == 0 ? 1 : 0);
     }
     // The 128-bit magnitude as a double-double, times pi/2.
+    // No double lies within 2^-128 of a multiple of pi/2 (the closest is about
+    // 2^-62 away), so the fraction has a set bit; zero is only a safeguard.
+    if (high == 0 && low == 0) return {quadrant, {0, 0}};
     int exponent = -64;
     while (high == 0) {
         high = low;
