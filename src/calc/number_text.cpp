@@ -2,10 +2,12 @@
 // at the C locale, unlike printf and strtod.
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+#include <vector>
 
 namespace calc {
 
@@ -93,13 +95,37 @@ class Reader {
     size_t pos_ = 0;
 };
 
+// Hexadecimal or octal digits, any number of them, read exactly and rounded to
+// the nearest double once (halves to even); nothing when that is beyond a double.
 std::optional<double> ReadPrefixed(Reader& reader, int base) {
-    double value = 0;
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    std::vector<bool> bits; // most significant first, without leading zeros
     for (int digit; (digit = DigitValue(reader.Peek(), base)) >= 0; reader.Next()) {
-        value = value * base + digit;
-        if (std::isinf(value)) return std::nullopt;
+        for (int b = bitsPerDigit - 1; b >= 0; --b) {
+            const bool bit = (digit >> b) & 1;
+            if (bit || !bits.empty()) bits.push_back(bit);
+        }
     }
-    return value;
+    constexpr size_t kMantissaBits = 53;
+    std::uint64_t mantissa = 0;
+    for (size_t i = 0; i < bits.size() && i < kMantissaBits; ++i)
+        mantissa = (mantissa << 1) | (bits[i] ? 1 : 0);
+    if (bits.size() <= kMantissaBits) return static_cast<double>(mantissa);
+
+    int exponent = static_cast<int>(std::min<size_t>(bits.size() - kMantissaBits, 2000));
+    const bool half = bits[kMantissaBits];
+    bool beyondHalf = false;
+    for (size_t i = kMantissaBits + 1; i < bits.size() && !beyondHalf; ++i)
+        beyondHalf = bits[i];
+    if (half && (beyondHalf || (mantissa & 1))) {
+        if (++mantissa == std::uint64_t{1} << kMantissaBits) {
+            mantissa >>= 1;
+            ++exponent;
+        }
+    }
+    // The largest double is just below 2^1024.
+    if (exponent + static_cast<int>(kMantissaBits) > 1024) return std::nullopt;
+    return std::ldexp(static_cast<double>(mantissa), exponent);
 }
 
 // Powers of ten beyond these give infinity or zero whatever the digits.

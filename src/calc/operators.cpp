@@ -3,6 +3,8 @@
 // fails even when a later step would have hidden it.
 #include "calc/operators.h"
 
+#include "calc/exact_math.h"
+
 #include <cmath>
 
 namespace calc {
@@ -24,27 +26,27 @@ double Divide(double left, double right) {
 
 double NaturalLog(double value) {
     if (!(value > 0)) throw ArithmeticFault("logarithm of zero or a negative number");
-    return Checked(std::log(value));
+    return Checked(exact::Log(value));
 }
 
 double SquareRoot(double value) {
     if (value < 0) throw ArithmeticFault("square root of a negative number");
-    return Checked(std::sqrt(value));
+    return Checked(exact::Sqrt(value));
 }
 
 double Exp(double value) {
-    return Checked(std::exp(value));
+    return Checked(exact::Exp(value));
 }
 
 double Power(double base, double exponent) {
     if (base < 0 && exponent != std::trunc(exponent))
         throw ArithmeticFault("negative number to a fractional power");
     if (base == 0 && exponent < 0) throw ArithmeticFault("division by zero");
-    return Checked(std::pow(base, exponent));
+    return Checked(exact::Pow(base, exponent));
 }
 
 double HalfPi() {
-    return 2 * std::atan(1.0);
+    return 2 * exact::Atan(1.0);
 }
 
 double Angle(double left, double) {
@@ -58,12 +60,12 @@ double Tgh(double r) {
 
 double Acos(double r) {
     const double root = SquareRoot(Checked(Checked(-r * r) + 1));
-    return Checked(std::atan(Divide(-r, root)) + HalfPi());
+    return Checked(exact::Atan(Divide(-r, root)) + HalfPi());
 }
 
 double Asin(double r) {
     const double root = SquareRoot(Checked(Checked(-r * r) + 1));
-    return std::atan(Divide(r, root));
+    return exact::Atan(Divide(r, root));
 }
 
 double Atgh(double r) {
@@ -117,34 +119,35 @@ OperatorTable BuildTable() {
     add(12, "%", Postfix, [](double l, double) { return l / 100; });
     add(12, "'", Postfix, Angle);
 
-    add(11, "L2", Prefix, [](double, double r) { return Checked(NaturalLog(r) / std::log(2.0)); });
+    add(11, "L2", Prefix,
+        [](double, double r) { return Checked(NaturalLog(r) / exact::Log(2.0)); });
     add(11, "LN", Prefix, [](double, double r) { return NaturalLog(r); });
     add(11, "NA", Binary, Power);
-    add(11, "TG", Prefix, [](double, double r) { return Checked(std::tan(r)); });
+    add(11, "TG", Prefix, [](double, double r) { return Checked(exact::Tan(r)); });
     add(11, "ABS", Prefix, [](double, double r) { return std::fabs(r); });
-    add(11, "ATG", Prefix, [](double, double r) { return std::atan(r); });
-    add(11, "ATN", Prefix, [](double, double r) { return std::atan(r); });
-    add(11, "COS", Prefix, [](double, double r) { return Checked(std::cos(r)); });
+    add(11, "ATG", Prefix, [](double, double r) { return exact::Atan(r); });
+    add(11, "ATN", Prefix, [](double, double r) { return exact::Atan(r); });
+    add(11, "COS", Prefix, [](double, double r) { return Checked(exact::Cos(r)); });
     add(11, "EXP", Prefix, [](double, double r) { return Exp(r); });
     add(11, "FIX", Prefix, [](double, double r) { return std::trunc(r); });
     add(11, "INT", Prefix, [](double, double r) { return std::floor(r); });
     add(11, "LOG", Prefix,
-        [](double, double r) { return Checked(NaturalLog(r) / std::log(10.0)); });
+        [](double, double r) { return Checked(NaturalLog(r) / exact::Log(10.0)); });
     add(11, "SGN", Prefix, [](double, double r) { return r > 0 ? 1.0 : r < 0 ? -1.0 : 0.0; });
-    add(11, "SIN", Prefix, [](double, double r) { return Checked(std::sin(r)); });
+    add(11, "SIN", Prefix, [](double, double r) { return Checked(exact::Sin(r)); });
     add(11, "SQR", Prefix, [](double, double r) { return SquareRoot(r); });
-    add(11, "TAN", Prefix, [](double, double r) { return Checked(std::tan(r)); });
+    add(11, "TAN", Prefix, [](double, double r) { return Checked(exact::Tan(r)); });
     add(11, "TGH", Prefix, [](double, double r) { return Tgh(r); });
     add(11, "ACOS", Prefix, [](double, double r) { return Acos(r); });
     add(11, "ASIN", Prefix, [](double, double r) { return Asin(r); });
     add(11, "ATGH", Prefix, [](double, double r) { return Atgh(r); });
     add(11, "COSH", Prefix, [](double, double r) { return Cosh(r); });
-    add(11, "COTG", Prefix, [](double, double r) { return Divide(1, Checked(std::tan(r))); });
+    add(11, "COTG", Prefix, [](double, double r) { return Divide(1, Checked(exact::Tan(r))); });
     add(11, "SINH", Prefix, [](double, double r) { return Sinh(r); });
     add(11, "SQRT", Prefix, [](double, double r) { return SquareRoot(r); });
     add(11, "ROUND", Prefix, [](double, double r) { return std::trunc(Checked(r + 0.5)); });
     add(11, "ACOSH", Prefix, [](double, double r) { return Acosh(r); });
-    add(11, "ACOTG", Prefix, [](double, double r) { return Checked(std::atan(r) + HalfPi()); });
+    add(11, "ACOTG", Prefix, [](double, double r) { return Checked(exact::Atan(r) + HalfPi()); });
     add(11, "ASINH", Prefix, [](double, double r) { return Asinh(r); });
     add(11, "COTGH", Prefix, [](double, double r) { return Cotgh(r); });
     add(11, "ACOTGH", Prefix, [](double, double r) { return Acotgh(r); });

@@ -109,6 +109,18 @@ TEST(NumberText, ReadsTheLongestLeadingNumber) {
         {"&O17", 15},
         {"&o78", 7},
         {"&H", 0},
+        // Long hexadecimal and octal literals: read exactly, rounded once.
+        {"&H34D23169B6CFA94", 2.3788493532436752e+17},
+        {"&H1000000000000081", 1.1529215046068472e+18}, // just above halfway: up
+        {"&H1000000000000080", 1152921504606846976.0},  // halfway: to even, down
+        {"&H1000000000000180", 1152921504606847488.0},  // halfway: to even, up
+        {"&H20000000000003", 9007199254740996.0},
+        {"&HFFFFFFFFFFFFFFFF", 18446744073709551616.0},
+        {"&H123456789ABCDEF0123456789", 9.014404268289631e+28}, // beyond 64 bits
+        {"&H00000000000000000000000001", 1},
+        {"&O400000000000000001", 9007199254740992.0},
+        {"&O400000000000000003", 9007199254740996.0},
+        {"&O1777777777777777777777", 18446744073709551616.0},
         {"&X1", 0},
         {"3.14159265358978", 3.14159265358978},
         {"0.1", 0.1},
@@ -135,6 +147,7 @@ TEST(NumberText, ReportsNumbersTooLargeForADouble) {
         "1e99999999999999999999",
         std::string(400, '9'),
         "&H" + std::string(300, 'F'),
+        "&H" + std::string(256, 'F'), // 2^1024 - 1 rounds up to 2^1024
     };
     for (const auto& text : cases)
         EXPECT_FALSE(ReadNumber(text).has_value()) << text;

@@ -1,0 +1,33 @@
+// The calculator's maths in the Windows build: the sweep of tests/calc, whose
+// values were computed with 2000-bit arithmetic, run against the real program's
+// code and runtime.
+#include "calc/calculator.h"
+#include "calc/maths_cases.h"
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+
+namespace calc {
+namespace {
+
+std::string Shown(double value) {
+    const std::string text = NumberText(value);
+    return text[0] == ' ' ? text.substr(1) : text;
+}
+
+TEST(CalculatorMathsWin32, SweepGivesTheCorrectlyRoundedDigits) {
+    int wrong = 0;
+    for (const auto& c : maths_cases::kCases) {
+        Calculator calculator(1, [] {});
+        const std::string result = calculator.Calculate(c.expression, false, "");
+        if (result != Shown(c.expected) && ++wrong <= 20)
+            ADD_FAILURE() << c.expression << " gives " << result << ", not " << Shown(c.expected);
+    }
+    EXPECT_EQ(wrong, 0) << "of " << std::size(maths_cases::kCases);
+}
+
+} // namespace
+} // namespace calc
