@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/document_registry.h"
+#include "files/save_state.h"
 #include "platform/platform.h"
 #include "search/search_state.h"
 
@@ -56,6 +57,7 @@ class App {
     DocumentRegistry registry;
     GlobalPaths paths;
     search::SearchState search;
+    files::SaveState saves;
     Frame& frame() { return *frame_; }
 
   private:

@@ -8,6 +8,7 @@
 #include "app/document_flags.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
+#include "app/save_question.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
 #include "harness_support.h"
@@ -274,7 +275,33 @@ TEST_F(ProgramFiles, SavingOntoAFullDiskKeepsThePreviousContent) {
     EXPECT_EQ(Reports().front(), 61);
     EXPECT_EQ(platform.shown.back().title, "File error");
     EXPECT_EQ(Active().Text1().Text(), std::string(60000, 'n'));
+
+    // Saved again, on the disk that is still full, from Ctrl+S and then from the close
+    // question: the backup holds the only whole copy and is neither replaced nor removed.
+    for (bool fromClose : {false, true}) {
+        SCOPED_TRACE(fromClose ? "close question" : "save");
+        platform.shown.clear();
+        platform.answers.assign(10, Answer::Ignore);
+        if (fromClose) {
+            platform.answers.front() = Answer::Yes;
+            app::AskSaveChanges(app, Active());
+        } else {
+            files::SaveDocument(app, Active());
+        }
+        EXPECT_TRUE(ReadFile(dir + "~Scrivex.temporary.notes.txt") == previous)
+            << ReadFile(dir + "~Scrivex.temporary.notes.txt").size() << " bytes in the backup";
+        EXPECT_NE(ReadFile(path), std::string(60000, 'n'));
+        EXPECT_EQ(platform.shown.back().title, "File error");
+        EXPECT_TRUE(app::HasFlag(Active().Text1(), app::flag::Modified));
+    }
+
+    // With room again, the save goes through and the backup goes.
     DeleteFileA(filler.c_str());
+    platform.shown.clear();
+    files::SaveDocument(app, Active());
+    EXPECT_EQ(ReadFile(path), std::string(60000, 'n'));
+    EXPECT_EQ(ReadFile(dir + "~Scrivex.temporary.notes.txt"), "<missing>");
+    EXPECT_TRUE(platform.shown.empty());
 }
 
 } // namespace
