@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "app/document_window.h"
+#include "app/error_trap.h"
 #include "app/frame_window.h"
 #include "app/texts.h"
 #include "calc/calculator_window.h"
@@ -9,9 +10,13 @@
 
 namespace app {
 
-App::App(platform::Platform& p) : platform(p) {}
+App::App(platform::Platform& p) : platform(p) {
+    platform::SetEventGuard(
+        [this](const std::function<void()>& handler) { RunEventHandler(platform, handler); });
+}
 
 App::~App() {
+    platform::SetEventGuard(nullptr);
     calculator_.reset();
     // The document windows live inside the frame: they go first.
     registry.Clear();
@@ -50,7 +55,14 @@ void App::OpenCommandLineFiles() {
                             text::AppTitle);
             continue;
         }
-        if (platform.Files().IsFolder(name)) continue;
+        // A device name (con, nul.bin) is no folder either: opening it gets the report, as from
+        // the Open dialog.
+        bool folder = false;
+        try {
+            folder = platform.Files().IsFolder(name);
+        } catch (const platform::RuntimeError&) {
+        }
+        if (folder) continue;
         // The first name goes into the empty window made at start-up; each later one gets a
         // window of its own, made only when there is a file to put in it.
         if (!first && !NewDocument()) return; // the limit message has been shown

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <stdexcept>
 
 #include "app/app.h"
 #include "app/document_flags.h"
@@ -222,6 +223,53 @@ TEST_F(ProgramFiles, TheBackupOfAReadOnlyFileCanBeRemoved) {
     EXPECT_EQ(ReadFile(backup), "previous");
     EXPECT_NO_THROW(platform.Files().Delete(backup));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ProgramFiles, DeviceNamesOnTheCommandLineAreReportedAndTheNextNameOpens) {
+    WriteFile(folder + "after.txt", "opened");
+    platform.commandLine = "con " + folder + "nul.bin \"" + folder + "after.txt\"";
+    platform.answers.assign(20, Answer::Ignore);
+    EXPECT_NO_THROW(app.OpenCommandLineFiles());
+    EXPECT_FALSE(Reports().empty());
+    EXPECT_EQ(Active().form().Caption(), "after.txt");
+    EXPECT_EQ(Active().Text1().Text(), "opened");
+    // And the program goes on as usual.
+    EXPECT_TRUE(app.NewDocument());
+    EXPECT_EQ(Active().form().Caption(), "Untitled");
+}
+
+// An error that escapes an event handler gets the report and crosses into no system code.
+TEST_F(ProgramFiles, AnErrorEscapingAnEventHandlerIsReportedAndTheProgramGoesOn) {
+    struct Case {
+        std::vector<Answer> answers;
+        bool runtimeError;
+        int calls;
+        int number;
+    };
+    const Case cases[] = {
+        {{Answer::Ignore}, true, 1, 75},
+        {{Answer::Retry, Answer::Ignore}, true, 2, 75},
+        {{Answer::Ignore}, false, 1, 51},
+    };
+    for (const Case& c : cases) {
+        int calls = 0;
+        auto handler = [&] {
+            ++calls;
+            if (c.runtimeError) throw platform::RuntimeError(platform::err::PathFileAccess);
+            throw std::runtime_error("handler failed");
+        };
+        // Sent by the system: the window is resized.
+        platform::Form& form = Active().form();
+        auto resize = std::move(form.onResize);
+        form.onResize = handler;
+        platform.shown.clear();
+        platform.answers.assign(c.answers.begin(), c.answers.end());
+        SendMessageA(HwndOf(form), WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(Reports(), std::vector<int>(c.calls, c.number));
+        form.onResize = std::move(resize);
+    }
+    EXPECT_TRUE(app.NewDocument());
 }
 
 // Run by tests/win32/disk_full_save.sh on a 1 MiB tmpfs it mounts; it names the folder in
