@@ -272,6 +272,28 @@ TEST_F(ProgramFiles, AnErrorEscapingAnEventHandlerIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(app.NewDocument());
 }
 
+// A file whose path is just short enough for the program to open it: its backup's path is
+// longer than MAX_PATH, and is made and removed all the same.
+TEST_F(ProgramFiles, AFileWithALongPathSavesWithoutAStrayBackup) {
+    std::string dir = folder;
+    while (dir.size() < 200) {
+        dir += std::string(40, 'd') + "\\";
+        CreateDirectoryA(dir.c_str(), nullptr);
+    }
+    const std::string path = dir + std::string(250 - dir.size(), 'f');
+    const std::string backup = files::BackupPath(path);
+    ASSERT_GT(backup.size(), 260u);
+    WriteFile(path, "previous");
+    files::OpenFile(app, path, 1);
+    Active().Text1().SetText("replacement");
+    platform.answers.assign(10, Answer::Ignore);
+    files::SaveDocument(app, Active());
+    EXPECT_EQ(ReadFile(path), "replacement");
+    EXPECT_TRUE(Reports().empty());
+    EXPECT_FALSE(platform.Files().Exists(backup));
+    EXPECT_FALSE(app::HasFlag(Active().Text1(), app::flag::Modified));
+}
+
 // Run by tests/win32/disk_full_save.sh on a 1 MiB tmpfs it mounts; it names the folder in
 // SCRIVEX_FULL_DISK. A save onto the full disk must keep the file's previous content.
 TEST_F(ProgramFiles, SavingOntoAFullDiskKeepsThePreviousContent) {
