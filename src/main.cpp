@@ -2,11 +2,12 @@
 #include <windows.h>
 
 #include "app/app.h"
+#include "platform/errors.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     platform::win32::Win32Platform platform(instance, show);
     app::App app(platform);
-    app.Start();
+    platform::RunEvent([&] { app.Start(); });
     return platform.Run();
 }

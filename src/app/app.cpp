@@ -6,15 +6,19 @@
 #include "app/texts.h"
 #include "calc/calculator_window.h"
 #include "core/core_texts.h"
+#include "core/error_trap.h"
 #include "files/open_file.h"
 
 namespace app {
 
 App::App(platform::Platform& p) : Program(p) {
     tools.Register<calc::CalculatorWindow>();
+    platform::SetEventGuard(
+        [this](const std::function<void()>& handler) { core::RunEventHandler(platform, handler); });
 }
 
 App::~App() {
+    platform::SetEventGuard(nullptr);
     tools.Clear();
     // The document windows live inside the frame: they go first.
     registry.Clear();
@@ -55,7 +59,14 @@ void App::OpenCommandLineFiles() {
                             core::text::AppTitle);
             continue;
         }
-        if (platform.Files().IsFolder(name)) continue;
+        // A device name (con, nul.bin) is no folder either: opening it gets the report, as from
+        // the Open dialog.
+        bool folder = false;
+        try {
+            folder = platform.Files().IsFolder(name);
+        } catch (const platform::RuntimeError&) {
+        }
+        if (folder) continue;
         // The first name goes into the empty window made at start-up; each later one gets a
         // window of its own, made only when there is a file to put in it.
         if (!first && !NewDocument()) return; // the limit message has been shown

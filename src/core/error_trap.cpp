@@ -76,4 +76,8 @@ bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap
     }
 }
 
+void RunEventHandler(platform::Platform& platform, const std::function<void()>& handler) {
+    RunTrapped(platform, [&](ErrorTrap& trap) { trap.Step(handler); });
+}
+
 } // namespace core

@@ -41,4 +41,8 @@ class ErrorTrap {
 // ends the procedure, leaves it silently. Returns false when the procedure was ended early.
 bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap&)>& body);
 
+// Runs an event handler that the system called: an error that escapes it gets the report,
+// where Retry runs the handler again, Ignore goes on and Abort ends the program.
+void RunEventHandler(platform::Platform& platform, const std::function<void()>& handler);
+
 } // namespace core

@@ -7,6 +7,7 @@
 
 #include "core/document.h"
 #include "core/document_registry.h"
+#include "core/save_state.h"
 #include "core/search_state.h"
 #include "core/tool_windows.h"
 #include "platform/platform.h"
@@ -51,6 +52,7 @@ class Program {
     DocumentRegistry registry;
     GlobalPaths paths;
     SearchState search;
+    SaveState saves;
     ToolWindows tools{*this};
 };
 

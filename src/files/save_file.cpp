@@ -20,6 +20,12 @@ platform::OutputFile& Opened(const std::unique_ptr<platform::OutputFile>& file) 
     return *file;
 }
 
+std::string Capitals(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
 } // namespace
 
 std::string BackupPath(std::string_view path) {
@@ -84,6 +90,8 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
     platform::FileSystem& fs = app.platform.Files();
     const std::string name = core::TextAfterLast(path, "\\");
     const std::string backup = BackupPath(path);
+    auto& soleCopies = app.saves.soleCopies;
+    const std::string key = Capitals(backup);
     bool saved = false;
 
     core::RunTrapped(app.platform, [&](core::ErrorTrap& trap) {
@@ -92,27 +100,54 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
             isNew = true;
             return true;
         });
+        auto refuse = [&] {
+            trap.Step([&] {
+                app.platform.MsgBox("File " + name + " wasn't saved!" + kLineBreak +
+                                        "No backup copy of it could be made, so the file "
+                                        "was left as it was.",
+                                    mb::Critical | mb::OkOnly, text::FileErrorTitle);
+            });
+        };
         // The edit control's text is already in the ANSI code page: its bytes go to the file
         // as they are.
         std::string bytes;
         trap.Step([&] { bytes = doc.Text1().Text(); });
-        trap.Step([&] { fs.FileLength(path); });
+        std::int64_t before = -1;
+        trap.Step([&] { before = fs.FileLength(path); });
+
+        // After a save that failed once the file was emptied, the backup holds the last whole
+        // content and the file holds part of a text: the backup stays as it is, and the file
+        // is written without a new copy. When the failed save's text did reach the file whole
+        // (only its check failed), the file is the last whole content and is copied as usual.
+        auto sole = soleCopies.find(key);
+        if (sole != soleCopies.end() && !isNew && before >= 0 && before == sole->second) {
+            soleCopies.erase(sole);
+            sole = soleCopies.end();
+        }
+        const bool keepBackup = sole != soleCopies.end();
+        if (keepBackup && !isNew && before < 0) {
+            // Unknown whether the file is whole: it cannot be backed up without replacing
+            // the backup that may be the only whole copy.
+            refuse();
+            return;
+        }
 
         bool backedUp = false;
-        if (!isNew) {
+        if (!isNew && keepBackup) {
+            backedUp = true;
+        } else if (!isNew) {
             trap.Step([&] {
                 fs.Copy(path, backup);
                 backedUp = true;
             });
             // Emptying the file without a whole copy of it would lose it if the write failed
-            // (a full disk, a vanished drive): the file stays as it is.
+            // (a full disk, a vanished drive): the file stays as it is, and a copy that broke
+            // off part way is no copy of anything.
             if (!backedUp && !isNew) {
                 trap.Step([&] {
-                    app.platform.MsgBox("File " + name + " wasn't saved!" + kLineBreak +
-                                            "No backup copy of it could be made, so the file "
-                                            "was left as it was.",
-                                        mb::Critical | mb::OkOnly, text::FileErrorTitle);
+                    if (fs.Exists(backup)) fs.Delete(backup);
                 });
+                refuse();
                 return;
             }
         }
@@ -143,13 +178,17 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
         // A size that could not be read counts as wrong: the backup stays.
         std::int64_t size = -1;
         trap.Step([&] { size = fs.FileLength(path); });
-        saved = written && flushed && closed && size == static_cast<std::int64_t>(bytes.size());
+        const auto length = static_cast<std::int64_t>(bytes.size());
+        saved = written && flushed && closed && size == length;
         if (saved) {
-            if (backedUp) trap.Step([&] { fs.Delete(backup); });
+            soleCopies.erase(key);
+            if (backedUp || keepBackup) trap.Step([&] { fs.Delete(backup); });
         } else {
+            // The backup now holds the last whole content, unless the file still does.
+            if (backedUp || keepBackup) soleCopies[key] = written ? length : -1;
             trap.Step([&] {
                 std::string text = "File " + name + " wasn't successfully saved!";
-                if (backedUp)
+                if (backedUp || keepBackup)
                     text += kLineBreak + std::string("Previous version of file is stored in ") +
                             text::BackupPrefix + name;
                 app.platform.MsgBox(text, mb::Critical | mb::OkOnly, text::FileErrorTitle);

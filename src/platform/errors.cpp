@@ -35,4 +35,26 @@ RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(n
 RuntimeError::RuntimeError(int number, const std::string& description)
     : std::runtime_error(description), number_(number), description_(description) {}
 
+namespace {
+EventGuard& Guard() {
+    static EventGuard guard;
+    return guard;
+}
+} // namespace
+
+void SetEventGuard(EventGuard guard) {
+    Guard() = std::move(guard);
+}
+
+void RunEvent(const std::function<void()>& handler) {
+    try {
+        if (Guard())
+            Guard()(handler);
+        else
+            handler();
+    } catch (...) {
+        // Nothing may unwind into the system's code; the guard has reported what it could.
+    }
+}
+
 } // namespace platform

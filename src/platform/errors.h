@@ -1,5 +1,6 @@
 // Run-time errors as the program reports them: an error number and its description.
 #pragma once
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -32,5 +33,12 @@ class RuntimeError : public std::runtime_error {
     int number_;
     std::string description_;
 };
+
+// Entry points from the system (window procedures, the message loop) run the program's code
+// through RunEvent, so that no exception crosses into the system. The program sets the guard
+// that reports what escapes (and may run the handler again); without one, it is dropped.
+using EventGuard = std::function<void(const std::function<void()>& handler)>;
+void SetEventGuard(EventGuard guard);
+void RunEvent(const std::function<void()>& handler);
 
 } // namespace platform

@@ -108,6 +108,8 @@ class FakeFileSystem : public platform::FileSystem {
     // calls after it fail with `error`. A failing Copy or Write leaves half of the bytes
     // behind, as a full disk does.
     void Fail(std::string op, int error, int nth = 1, int times = 1);
+    // Ends every failure set up with Fail.
+    void Heal() { faults_.clear(); }
     std::map<std::string, std::string, std::less<>> files;
     std::set<std::string, std::less<>> folders;
     std::set<std::string, std::less<>> readOnly; // cannot be opened for writing or deleted

@@ -1,5 +1,7 @@
 // Saving files: the backup, the size check, the faults of a failing disk.
 #include "app/app_fixture.h"
+#include <set>
+
 #include "core/document_flags.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
@@ -246,4 +248,108 @@ TEST_F(SaveTest, ARefusedSaveAsKeepsSaveAskingForAName) {
     EXPECT_EQ(disk()["C:\\d\\other.txt"], "other");
     EXPECT_FALSE(core::HasFlag(big->Text1(), core::flag::SaveInPlace));
     EXPECT_EQ(big->StatusBar1().PanelText(4), "C:\\d\\big.txt");
+}
+
+// Saves of one document that fail in a row, then one that works. Whatever failed and whatever
+// was answered, the last content that was whole on the disk stays there (in the file or in the
+// backup) until a save has been checked; a backup is never left holding part of a file.
+TEST(SaveSequence, FailedSavesInARowNeverLoseTheLastWholeContent) {
+    struct Fault {
+        const char* op;
+        int nth;
+        int error;
+    };
+    const Fault faults[] = {
+        {"FileLength", 1, err::PermissionDenied},
+        {"Copy", 1, err::DiskFull},
+        {"OpenEmpty", 1, err::PermissionDenied},
+        {"Close", 1, err::PathFileAccess},
+        {"Open", 1, err::PermissionDenied},
+        {"Write", 1, err::DiskFull},
+        {"Flush", 1, err::DiskFull},
+        {"Close", 2, err::DiskFull},
+        {"FileLength", 2, err::PathFileAccess},
+        {"Delete", 1, err::PermissionDenied},
+    };
+    // The answers to one save's reports: Ignore to all, Retry once into a second failure, or
+    // Abort. A save can also come from the close question, which then closes the window.
+    enum class Answers { Ignore, RetryThenIgnore, Abort, IgnoreOnClose };
+    struct Save {
+        const Fault* fault;
+        Answers answers;
+    };
+    auto run = [&](const std::vector<Save>& saves) {
+        std::string trace;
+        for (const Save& s : saves)
+            trace += std::string(s.fault->op) + "#" + std::to_string(s.fault->nth) + "/" +
+                     std::to_string(static_cast<int>(s.answers)) + " ";
+        SCOPED_TRACE(trace);
+        fake::FakePlatform p;
+        auto& disk = p.files.files;
+        disk[kPath] = "old content";
+        app::App a(p);
+        a.Start();
+        files::OpenFile(a, kPath, 1);
+        core::Document* d = a.ActiveDocument();
+        std::string whole = disk[kPath];        // the last content that was whole in the file
+        std::set<std::string> everWhole{whole}; // what a backup may hold
+        std::string text;                       // the window's text at the save
+        bool ended = false;
+        auto check = [&](const std::string& when) {
+            SCOPED_TRACE(when);
+            if (disk[kPath] != whole && disk[kPath] != text) {
+                ASSERT_TRUE(disk.contains(kBackup)) << "file: " << disk[kPath];
+                EXPECT_EQ(disk[kBackup], whole);
+            }
+            if (disk[kPath] == text) whole = disk[kPath], everWhole.insert(whole);
+            // Abort ends the program at once, even in the middle of a copy.
+            if (disk.contains(kBackup) && !ended) {
+                EXPECT_TRUE(everWhole.contains(disk[kBackup]));
+            }
+        };
+        for (size_t i = 0; i < saves.size(); ++i) {
+            const Save& s = saves[i];
+            dynamic_cast<fake::FakeTextBox&>(d->Text1()).Type(std::string(i + 1, 'x'));
+            text = d->Text1().Text();
+            p.files.Heal();
+            p.files.Fail(s.fault->op, s.fault->error, s.fault->nth,
+                         s.answers == Answers::RetryThenIgnore ? 2 : 1);
+            p.answers.assign(20, Answer::Ignore);
+            if (s.answers == Answers::RetryThenIgnore) p.answers.front() = Answer::Retry;
+            if (s.answers == Answers::Abort) p.answers.front() = Answer::Abort;
+            ended = false;
+            try {
+                if (s.answers == Answers::IgnoreOnClose) {
+                    p.answers.push_front(Answer::Yes); // "Do you want to save it?"
+                    d->form().Close(platform::UnloadMode::Code);
+                } else {
+                    files::SaveDocument(a, *d);
+                }
+            } catch (const fake::ProgramEnded&) {
+                ended = true;
+            }
+            check("after save " + std::to_string(i + 1));
+            if (ended || s.answers == Answers::IgnoreOnClose) return;
+        }
+        // Then a save that works: the file holds the text and no backup is left.
+        p.files.Heal();
+        dynamic_cast<fake::FakeTextBox&>(d->Text1()).Type("last ");
+        p.answers.clear();
+        files::SaveDocument(a, *d);
+        EXPECT_EQ(disk[kPath], d->Text1().Text());
+        EXPECT_FALSE(disk.contains(kBackup));
+        EXPECT_FALSE(core::HasFlag(d->Text1(), core::flag::Modified));
+    };
+    const Answers all[] = {Answers::Ignore, Answers::RetryThenIgnore, Answers::Abort,
+                           Answers::IgnoreOnClose};
+    for (const Fault& f1 : faults)
+        for (Answers a1 : {Answers::Ignore, Answers::RetryThenIgnore})
+            for (const Fault& f2 : faults)
+                for (Answers a2 : all)
+                    run({{&f1, a1}, {&f2, a2}});
+    for (const Fault& f1 : faults)
+        for (const Fault& f2 : faults)
+            for (const Fault& f3 : faults)
+                for (Answers a3 : {Answers::Ignore, Answers::IgnoreOnClose})
+                    run({{&f1, Answers::Ignore}, {&f2, Answers::Ignore}, {&f3, a3}});
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <stdexcept>
 
 #include "app/app.h"
 #include "app/document_window.h"
@@ -10,6 +11,7 @@
 #include "core/document_flags.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
+#include "files/save_question.h"
 #include "harness_support.h"
 // After <windows.h>, which harness_support.h brings.
 #include "platform/errors.h"
@@ -223,6 +225,75 @@ TEST_F(ProgramFiles, TheBackupOfAReadOnlyFileCanBeRemoved) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(ProgramFiles, DeviceNamesOnTheCommandLineAreReportedAndTheNextNameOpens) {
+    WriteFile(folder + "after.txt", "opened");
+    platform.commandLine = "con " + folder + "nul.bin \"" + folder + "after.txt\"";
+    platform.answers.assign(20, Answer::Ignore);
+    EXPECT_NO_THROW(app.OpenCommandLineFiles());
+    EXPECT_FALSE(Reports().empty());
+    EXPECT_EQ(Active().form().Caption(), "after.txt");
+    EXPECT_EQ(Active().Text1().Text(), "opened");
+    // And the program goes on as usual.
+    EXPECT_TRUE(app.NewDocument());
+    EXPECT_EQ(Active().form().Caption(), "Untitled");
+}
+
+// An error that escapes an event handler gets the report and crosses into no system code.
+TEST_F(ProgramFiles, AnErrorEscapingAnEventHandlerIsReportedAndTheProgramGoesOn) {
+    struct Case {
+        std::vector<Answer> answers;
+        bool runtimeError;
+        int calls;
+        int number;
+    };
+    const Case cases[] = {
+        {{Answer::Ignore}, true, 1, 75},
+        {{Answer::Retry, Answer::Ignore}, true, 2, 75},
+        {{Answer::Ignore}, false, 1, 51},
+    };
+    for (const Case& c : cases) {
+        int calls = 0;
+        auto handler = [&] {
+            ++calls;
+            if (c.runtimeError) throw platform::RuntimeError(platform::err::PathFileAccess);
+            throw std::runtime_error("handler failed");
+        };
+        // Sent by the system: the window is resized.
+        platform::Form& form = Active().form();
+        auto resize = std::move(form.onResize);
+        form.onResize = handler;
+        platform.shown.clear();
+        platform.answers.assign(c.answers.begin(), c.answers.end());
+        SendMessageA(HwndOf(form), WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(Reports(), std::vector<int>(c.calls, c.number));
+        form.onResize = std::move(resize);
+    }
+    EXPECT_TRUE(app.NewDocument());
+}
+
+// A file whose path is just short enough for the program to open it: its backup's path is
+// longer than MAX_PATH, and is made and removed all the same.
+TEST_F(ProgramFiles, AFileWithALongPathSavesWithoutAStrayBackup) {
+    std::string dir = folder;
+    while (dir.size() < 200) {
+        dir += std::string(40, 'd') + "\\";
+        CreateDirectoryA(dir.c_str(), nullptr);
+    }
+    const std::string path = dir + std::string(250 - dir.size(), 'f');
+    const std::string backup = files::BackupPath(path);
+    ASSERT_GT(backup.size(), 260u);
+    WriteFile(path, "previous");
+    files::OpenFile(app, path, 1);
+    Active().Text1().SetText("replacement");
+    platform.answers.assign(10, Answer::Ignore);
+    files::SaveDocument(app, Active());
+    EXPECT_EQ(ReadFile(path), "replacement");
+    EXPECT_TRUE(Reports().empty());
+    EXPECT_FALSE(platform.Files().Exists(backup));
+    EXPECT_FALSE(core::HasFlag(Active().Text1(), core::flag::Modified));
+}
+
 // Run by tests/win32/disk_full_save.sh on a 1 MiB tmpfs it mounts; it names the folder in
 // SCRIVEX_FULL_DISK. A save onto the full disk must keep the file's previous content.
 TEST_F(ProgramFiles, SavingOntoAFullDiskKeepsThePreviousContent) {
@@ -274,7 +345,33 @@ TEST_F(ProgramFiles, SavingOntoAFullDiskKeepsThePreviousContent) {
     EXPECT_EQ(Reports().front(), 61);
     EXPECT_EQ(platform.shown.back().title, "File error");
     EXPECT_EQ(Active().Text1().Text(), std::string(60000, 'n'));
+
+    // Saved again, on the disk that is still full, from Ctrl+S and then from the close
+    // question: the backup holds the only whole copy and is neither replaced nor removed.
+    for (bool fromClose : {false, true}) {
+        SCOPED_TRACE(fromClose ? "close question" : "save");
+        platform.shown.clear();
+        platform.answers.assign(10, Answer::Ignore);
+        if (fromClose) {
+            platform.answers.front() = Answer::Yes;
+            files::AskSaveChanges(app, Active());
+        } else {
+            files::SaveDocument(app, Active());
+        }
+        EXPECT_TRUE(ReadFile(dir + "~Scrivex.temporary.notes.txt") == previous)
+            << ReadFile(dir + "~Scrivex.temporary.notes.txt").size() << " bytes in the backup";
+        EXPECT_NE(ReadFile(path), std::string(60000, 'n'));
+        EXPECT_EQ(platform.shown.back().title, "File error");
+        EXPECT_TRUE(core::HasFlag(Active().Text1(), core::flag::Modified));
+    }
+
+    // With room again, the save goes through and the backup goes.
     DeleteFileA(filler.c_str());
+    platform.shown.clear();
+    files::SaveDocument(app, Active());
+    EXPECT_EQ(ReadFile(path), std::string(60000, 'n'));
+    EXPECT_EQ(ReadFile(dir + "~Scrivex.temporary.notes.txt"), "<missing>");
+    EXPECT_TRUE(platform.shown.empty());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Creation, subclassing and geometry common to every control wrapper.
 #include "platform/win32/win32_control.h"
 
+#include "platform/errors.h"
+
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form.h"
@@ -49,10 +51,12 @@ LRESULT CALLBACK Win32ControlCore::ControlProc(HWND hwnd, UINT msg, WPARAM wPara
         WNDPROC systemProc = control->systemProc_;
         control->Unsubclass();
         LRESULT result = CallWindowProcA(systemProc, hwnd, msg, wParam, lParam);
-        control->OnDestroyed();
+        RunEvent([&] { control->OnDestroyed(); });
         return result;
     }
-    return control->HandleOwnMessage(msg, wParam, lParam);
+    LRESULT result = 0;
+    RunEvent([&] { result = control->HandleOwnMessage(msg, wParam, lParam); });
+    return result;
 }
 
 LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -47,6 +47,21 @@ std::string PathText(std::string_view path) {
     return std::string(path);
 }
 
+// A path for the wide functions: past MAX_PATH a full path gets the \\?\ prefix, which lifts
+// the limit (a backup's name is longer than its file's).
+std::wstring WidePath(std::string_view path) {
+    std::string name = PathText(path);
+    int length =
+        MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), length);
+    if (wide.size() < MAX_PATH - 12 || wide.starts_with(L"\\\\?\\")) return wide;
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
+    if (wide.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + wide.substr(2);
+    return wide;
+}
+
 // The attributes of a path; throws the mapped error when there is no such file or folder.
 WIN32_FILE_ATTRIBUTE_DATA Attributes(std::string_view path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -73,7 +88,7 @@ class Handle {
 
 bool Win32FileSystem::Exists(std::string_view path) {
     if (path.empty() || path.find('\0') != std::string_view::npos) return false;
-    return GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileSystem::IsFolder(std::string_view path) {
@@ -124,18 +139,17 @@ std::string Win32FileSystem::ReadAll(std::string_view path) {
 }
 
 void Win32FileSystem::Copy(std::string_view from, std::string_view to) {
-    std::string source = PathText(from), target = PathText(to);
-    if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) ThrowLastError();
+    std::wstring source = WidePath(from), target = WidePath(to);
+    if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) ThrowLastError();
     // The copy takes the original's attributes; a read-only copy could not be deleted or
     // replaced afterwards.
-    DWORD attributes = GetFileAttributesA(target.c_str());
+    DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
 }
 
 void Win32FileSystem::Delete(std::string_view path) {
-    std::string name = PathText(path);
-    if (!DeleteFileA(name.c_str())) ThrowLastError();
+    if (!DeleteFileW(WidePath(path).c_str())) ThrowLastError();
 }
 
 namespace {

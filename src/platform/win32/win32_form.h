@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/errors.h"
 #include "platform/form.h"
 #include "platform/win32/win32_control.h"
 
@@ -155,9 +156,14 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
 template <LRESULT(WINAPI* Default)(HWND, UINT, WPARAM, LPARAM)>
 LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) Win32FormCore::Attach(hwnd);
-    if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
-        return form->HandleMessage(msg, wParam, lParam);
-    return Default(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    RunEvent([&] {
+        if (Win32FormCore* form = Win32FormCore::FromOwnWindow(hwnd))
+            result = form->HandleMessage(msg, wParam, lParam);
+        else
+            result = Default(hwnd, msg, wParam, lParam);
+    });
+    return result;
 }
 
 } // namespace platform::win32

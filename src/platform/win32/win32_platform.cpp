@@ -163,14 +163,12 @@ bool Win32Platform::PreTranslate(MSG& msg) {
 }
 
 int Win32Platform::Run() {
-    if (Win32MdiFrame* frame = Win32MdiFrame::Current(); frame && !frame->EverShown())
-        frame->Show();
+    Win32MdiFrame* frame = Win32MdiFrame::Current();
+    if (!frame) return 1; // the start-up failed before the frame was made
+    if (!frame->EverShown()) frame->Show();
     MSG msg{};
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        Handle(msg);
     return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
 }
 
@@ -182,10 +180,16 @@ void Win32Platform::DoEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (PreTranslate(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        Handle(msg);
     }
+}
+
+void Win32Platform::Handle(MSG& msg) {
+    bool used = true; // a key whose handler failed has had its turn
+    RunEvent([&] { used = PreTranslate(msg); });
+    if (used) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 } // namespace platform::win32

@@ -52,6 +52,8 @@ class Win32Platform : public Platform {
     static bool PreTranslate(MSG& msg);
 
   private:
+    // One message of a loop: the shortcuts and key preview, then its window.
+    static void Handle(MSG& msg);
     HINSTANCE instance_;
     int showCommand_;
     Win32FileSystem files_;
