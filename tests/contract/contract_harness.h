@@ -12,3 +12,18 @@ std::string ContractFolder();
 // Characters typed into a text box while the program is busy: they wait until the program
 // lets events run, and then raise the box's change event one character at a time.
 void QueueTyping(platform::TextBox& box, std::string_view text);
+
+// The clipboard as another program uses it.
+void OtherProgramPutsText(std::string_view text);
+void OtherProgramPutsPicture();
+bool ClipboardHoldsPicture();
+// Another program opens the clipboard and keeps it open: for a moment shorter than the
+// platform's patience when `briefly`, otherwise until OtherProgramReleasesClipboard.
+void OtherProgramHoldsClipboard(bool briefly);
+void OtherProgramReleasesClipboard();
+
+// The user opens a top-level menu of the menu bar the frame shows, by its access key, and
+// closes it again without choosing anything.
+void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu& menu, std::string_view item);
+// The user presses a shortcut key in the frame.
+void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut);
