@@ -38,6 +38,17 @@ HWND OwnWindow() {
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+// Waits for another thread while answering the messages it sends this one: emptying the
+// clipboard sends its owner (this thread's window) a message and waits for the answer.
+void WaitAnswering(HANDLE handle, DWORD ms = 5000) {
+    DWORD start = GetTickCount();
+    while (MsgWaitForMultipleObjects(1, &handle, FALSE, ms, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (GetTickCount() - start > ms) return;
+    }
+}
+
 // Runs `put` with the clipboard opened and emptied by another thread's window.
 template <class Put> void OnOtherThread(Put put) {
     auto run = [](void* p) -> DWORD {
@@ -51,7 +62,7 @@ template <class Put> void OnOtherThread(Put put) {
         return 0;
     };
     HANDLE thread = CreateThread(nullptr, 0, run, &put, 0, nullptr);
-    WaitForSingleObject(thread, INFINITE);
+    WaitAnswering(thread);
     CloseHandle(thread);
 }
 
@@ -94,13 +105,13 @@ void OtherProgramHoldsClipboard(bool briefly) {
             return 0;
         },
         holder, 0, nullptr);
-    WaitForSingleObject(holder->opened, 5000);
+    WaitAnswering(holder->opened);
 }
 
 void OtherProgramReleasesClipboard() {
     if (!holder) return;
     SetEvent(holder->release);
-    WaitForSingleObject(holder->thread, 5000);
+    WaitAnswering(holder->thread);
     CloseHandle(holder->thread);
     CloseHandle(holder->opened);
     CloseHandle(holder->release);
@@ -123,6 +134,10 @@ void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu& menu, std::string
     SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU,
                  std::tolower(static_cast<unsigned char>(caption[amp + 1])));
     KillTimer(nullptr, timer);
+    // Closing the menu leaves a message behind that would close the next one at once.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
 }
 
 void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut) {
