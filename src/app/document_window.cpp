@@ -11,6 +11,7 @@
 #include "calc/calculator_window.h"
 #include "core/document_flags.h"
 #include "core/text_helpers.h"
+#include "edit/edit_commands.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
 #include "files/save_question.h"
@@ -63,6 +64,7 @@ const MenuHandlers<Document>& Handlers() {
         {"mnuFilePrint", &Document::mnuFilePrint_Click},
         {"mnuFilePrintAll", &Document::mnuFilePrintAll_Click},
         {"mnuFileExit", &Document::mnuFileExit_Click},
+        {"mnuEdit", &Document::mnuEdit_Click},
         {"mnuEditUndo", &Document::mnuEditUndo_Click},
         {"mnuEditDelete", &Document::mnuEditDelete_Click},
         {"mnuEditCut", &Document::mnuEditCut_Click},
@@ -113,6 +115,8 @@ Document::Document(App& app) : app_(app) {
     menu_ = app_.platform.CreateMenu(
         DocumentMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
     form_->SetMenu(menu_.get());
+    // Opening a menu runs its heading's handler, before the menu is drawn.
+    menu_->onOpen = [this](const std::string& name, int index) { OnMenu(name, index); };
     form_->onDeactivate = [this] { Form_Deactivate(); };
     form_->onResize = [this] { Form_Resize(); };
     form_->onQueryUnload = [this](platform::UnloadMode mode, bool& cancel) {
@@ -223,29 +227,47 @@ void Document::mnuFilePrint_Click(int) {}
 void Document::mnuFilePrintAll_Click(int) {}
 
 // ---- Edit ----
-// Undo and Delete are the edit control's own; the Del shortcut must not take the key away
-// from the control without doing its work.
+void Document::mnuEdit_Click(int) {
+    edit::EditMenuOpening(app_, *this);
+}
 void Document::mnuEditUndo_Click(int) {
-    Text1().SendMessage(platform::msg::WM_UNDO, 0);
+    edit::Undo(app_, *this);
 }
 void Document::mnuEditDelete_Click(int) {
-    Text1().SendMessage(platform::msg::WM_KEYDOWN, platform::key::Delete);
+    edit::Delete(app_, *this);
 }
-// The clipboard, case and line commands come with the editing procedures.
-void Document::mnuEditCut_Click(int) {}
-void Document::mnuEditCopy_Click(int) {}
-void Document::mnuEditPaste_Click(int) {}
-void Document::mnuEditCaseLowerCase_Click(int) {}
-void Document::mnuEditCaseUpperCase_Click(int) {}
-void Document::mnuEditCaseCapitalize_Click(int) {}
-void Document::mnuEditCaseSentecize_Click(int) {}
-void Document::mnuEditCaseInvertCase_Click(int) {}
-void Document::mnuEditCaseCrackzCase_Click(int) {}
-void Document::mnuEditTruncateLines_Click(int) {}
+void Document::mnuEditCut_Click(int) {
+    edit::Cut(app_, *this);
+}
+void Document::mnuEditCopy_Click(int) {
+    edit::Copy(app_, *this);
+}
+void Document::mnuEditPaste_Click(int) {
+    edit::Paste(app_, *this);
+}
+void Document::mnuEditCaseLowerCase_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::LowerCase);
+}
+void Document::mnuEditCaseUpperCase_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::UpperCase);
+}
+void Document::mnuEditCaseCapitalize_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::Capitalize);
+}
+void Document::mnuEditCaseSentecize_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::Sentecize);
+}
+void Document::mnuEditCaseInvertCase_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::InvertCase);
+}
+void Document::mnuEditCaseCrackzCase_Click(int) {
+    edit::ChangeCase(app_, *this, edit::CaseCommand::CrackzCase);
+}
+void Document::mnuEditTruncateLines_Click(int) {
+    edit::TruncateLines(app_, *this);
+}
 void Document::mnuEditSelectAll_Click(int) {
-    platform::TextBox& text1 = Text1();
-    text1.SetSelStart(0);
-    text1.SetSelLength(static_cast<int>(text1.Text().size()));
+    edit::SelectAll(app_, *this);
 }
 
 // ---- Search: find, replace and go-to come with the search procedures ----
@@ -257,10 +279,16 @@ void Document::mnuSearchGotoLine_Click(int) {}
 void Document::mnuSearchGotoPos_Click(int) {}
 void Document::mnuSearchGotolongestColumn_Click(int) {}
 
-// ---- Insert: the date and time commands ----
-void Document::mnuInsertNow_Click(int) {}
-void Document::mnuInsertTime_Click(int) {}
-void Document::mnuInsertDate_Click(int) {}
+// ---- Insert: the date and time ----
+void Document::mnuInsertNow_Click(int) {
+    edit::InsertNow(app_, *this);
+}
+void Document::mnuInsertTime_Click(int) {
+    edit::InsertTime(app_, *this);
+}
+void Document::mnuInsertDate_Click(int) {
+    edit::InsertDate(app_, *this);
+}
 
 // ---- Tools: calculator, clipboard viewer, launcher and system files ----
 void Document::mnuTools1RowCalc_Click(int) {

@@ -42,6 +42,7 @@ class Document : public core::Document {
     void mnuFilePrint_Click(int);
     void mnuFilePrintAll_Click(int);
     void mnuFileExit_Click(int);
+    void mnuEdit_Click(int); // the Edit menu opens
     void mnuEditUndo_Click(int);
     void mnuEditDelete_Click(int);
     void mnuEditCut_Click(int);

@@ -72,6 +72,15 @@ bool Menu::Choose(int command) {
     return true;
 }
 
+void Menu::Open(int command) {
+    if (command < 0 || command >= static_cast<int>(items_.size())) return;
+    if (items_[command].children.empty()) return;
+    std::string name = items_[command].def.name;
+    int index = items_[command].def.index;
+    MenuHandler handler = onOpen;
+    if (handler) handler(name, index);
+}
+
 int Menu::FindShortcut(Shortcut shortcut) const {
     if (shortcut.Empty()) return -1;
     for (size_t i = 0; i < items_.size(); ++i)

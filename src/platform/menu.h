@@ -55,6 +55,12 @@ class Menu {
     // Presses a shortcut key: runs the bound item's handler. Returns whether one ran.
     bool PressShortcut(Shortcut shortcut) { return Choose(FindShortcut(shortcut)); }
 
+    // The user opens the sub-menu of an item: raises onOpen before the sub-menu is drawn, so
+    // that the program can set its items' states. Does nothing for an item without children.
+    void Open(int command);
+    // Called with the opened item's name and index, like the click handler.
+    MenuHandler onOpen;
+
   protected:
     // The windowing system's copy of the menu follows the model through this hook.
     virtual void ItemChanged(int /*command*/) {}

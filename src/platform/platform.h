@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/common_dialog.h"
 #include "platform/file_system.h"
 #include "platform/form.h"
+#include "platform/locale.h"
 #include "platform/menu.h"
 
 namespace platform {
@@ -64,6 +66,10 @@ class Platform {
     virtual NumberFormat Numbers() = 0;
     // The clock: whole seconds since midnight, local time.
     virtual int SecondsSinceMidnight() = 0;
+    // The system clipboard, the user's locale, and the clock's local date and time.
+    virtual Clipboard& SystemClipboard() = 0;
+    virtual Locale& UserLocale() = 0;
+    virtual LocalTime Now() = 0;
     // Lets the window events that are waiting run, then comes back.
     virtual void DoEvents() = 0;
     // Ends the program at once: no further events, no questions.

@@ -23,3 +23,22 @@ struct InputBoxSeen {
 std::string AnswerInputBox(std::string_view prompt, std::string_view title,
                            std::string_view defaultText, std::optional<std::string> typed,
                            InputBoxSeen& seen);
+
+// The clipboard as another program uses it.
+void OtherProgramPutsText(std::string_view text);
+void OtherProgramPutsPicture();
+bool ClipboardHoldsPicture();
+// Another program opens the clipboard and keeps it open: for a moment shorter than the
+// platform's patience when `briefly`, otherwise until OtherProgramReleasesClipboard.
+void OtherProgramHoldsClipboard(bool briefly);
+void OtherProgramReleasesClipboard();
+
+// The user opens a top-level menu of the menu bar the frame shows, by its access key, and
+// closes it again without choosing anything.
+void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu& menu, std::string_view item);
+// The user presses a shortcut key in the frame.
+void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut);
+
+// A frame that goes asks the message loop to end; a test that unloads one and goes on takes
+// that request back, or the next modal loop (a dialog, an input box) would end at once.
+void TakeBackQuit();

@@ -31,3 +31,34 @@ std::string AnswerInputBox(std::string_view prompt, std::string_view title,
     seen = {shown.title, shown.prompt, shown.defaultText};
     return answer;
 }
+
+namespace {
+fake::FakeClipboard& Clip() {
+    return static_cast<fake::FakePlatform&>(ContractPlatform()).clipboard;
+}
+} // namespace
+
+void OtherProgramPutsText(std::string_view text) {
+    Clip().formats = {{"Text", std::string(text)}};
+}
+void OtherProgramPutsPicture() {
+    Clip().formats = {{"Bitmap", "1x1"}};
+}
+bool ClipboardHoldsPicture() {
+    return Clip().formats.contains("Bitmap");
+}
+void OtherProgramHoldsClipboard(bool briefly) {
+    Clip().heldFor = briefly ? 3 : 1 << 30;
+}
+void OtherProgramReleasesClipboard() {
+    Clip().heldFor = 0;
+}
+
+void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu&, std::string_view item) {
+    dynamic_cast<fake::FakeForm&>(frame).OpenMenu(item);
+}
+void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut) {
+    dynamic_cast<fake::FakeForm&>(frame).PressShortcut(shortcut);
+}
+
+void TakeBackQuit() {}

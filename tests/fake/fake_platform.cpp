@@ -159,6 +159,10 @@ bool FakeForm::ChooseMenu(std::string_view itemName, int index) {
     return menu && menu->Choose(menu->Find(itemName, index));
 }
 
+void FakeForm::OpenMenu(std::string_view itemName) {
+    if (platform::Menu* menu = ShownMenu()) menu->Open(menu->Find(itemName));
+}
+
 void FakeForm::PressKey(int key, int shift) {
     if (keyPreview_ && onKeyDown) onKeyDown(key, shift);
     if (key != platform::key::Return && key != platform::key::Escape) return;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fake/fake_controls.h"
+#include "fake/fake_services.h"
 #include "platform/platform.h"
 
 namespace fake {
@@ -63,6 +64,8 @@ class FakeForm : public platform::MdiFrame {
     bool PressShortcut(platform::Shortcut s);
     // Chooses an item of the shown menu bar by name.
     bool ChooseMenu(std::string_view name, int index = -1);
+    // Opens a sub-menu of the shown menu bar by its item's name, as a click on it would.
+    void OpenMenu(std::string_view name);
     // A key pressed while the focus is in this window. With key preview the window sees it
     // first; then, as in a dialog, Enter presses the default button and Esc the cancel button
     // or, with no cancel button, reaches the key preview as the character 27.
@@ -175,6 +178,9 @@ class FakePlatform : public platform::Platform {
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
     int SecondsSinceMidnight() override { return secondsSinceMidnight; }
+    platform::Clipboard& SystemClipboard() override { return clipboard; }
+    platform::Locale& UserLocale() override { return locale; }
+    platform::LocalTime Now() override { return now; }
     // Runs the waiting events in order, and those that they queue in turn.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
@@ -196,6 +202,9 @@ class FakePlatform : public platform::Platform {
     std::string commandLine;
     platform::NumberFormat numbers;
     int secondsSinceMidnight = 12 * 3600 + 34 * 60 + 56;
+    FakeClipboard clipboard;
+    FakeLocale locale;
+    platform::LocalTime now{2026, 12, 7, 1, 9, 5, 7}; // Monday 7 December 2026, 09:05:07
     FakeMdiFrame* frame = nullptr;
     std::vector<FakeForm*> toolForms;
     // What the user does while the program is busy: it waits here until the program lets

@@ -5,6 +5,9 @@
 #include "platform/win32/win32_input_box.h"
 #include "platform/win32/win32_platform.h"
 
+#include <cctype>
+#include <cstring>
+
 platform::Platform& ContractPlatform() {
     static platform::win32::Win32Platform platform;
     return platform;
@@ -36,4 +39,132 @@ std::string AnswerInputBox(std::string_view prompt, std::string_view title,
         seen.title = driver.Caption();
     }
     return answer;
+}
+
+// ---- the clipboard as another program uses it: a thread with a window of its own ----
+
+namespace {
+
+struct ClipboardHolder {
+    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD holdMs = INFINITE;
+    HANDLE thread = nullptr;
+};
+ClipboardHolder* holder = nullptr;
+
+HWND OwnWindow() {
+    return CreateWindowExA(0, "STATIC", "other program", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+// Waits for another thread while answering the messages it sends this one: emptying the
+// clipboard sends its owner (this thread's window) a message and waits for the answer.
+void WaitAnswering(HANDLE handle, DWORD ms = 5000) {
+    DWORD start = GetTickCount();
+    while (MsgWaitForMultipleObjects(1, &handle, FALSE, ms, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (GetTickCount() - start > ms) return;
+    }
+}
+
+// Runs `put` with the clipboard opened and emptied by another thread's window.
+template <class Put> void OnOtherThread(Put put) {
+    auto run = [](void* p) -> DWORD {
+        HWND own = OwnWindow();
+        if (OpenClipboard(own)) {
+            EmptyClipboard();
+            (*static_cast<Put*>(p))();
+            CloseClipboard();
+        }
+        DestroyWindow(own);
+        return 0;
+    };
+    HANDLE thread = CreateThread(nullptr, 0, run, &put, 0, nullptr);
+    WaitAnswering(thread);
+    CloseHandle(thread);
+}
+
+} // namespace
+
+void OtherProgramPutsText(std::string_view text) {
+    std::string bytes(text);
+    OnOtherThread([&bytes] {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+        memcpy(GlobalLock(memory), bytes.c_str(), bytes.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+    });
+}
+
+void OtherProgramPutsPicture() {
+    OnOtherThread([] {
+        DWORD pixel = 0x00FF0000;
+        SetClipboardData(CF_BITMAP, CreateBitmap(1, 1, 1, 32, &pixel));
+    });
+}
+
+bool ClipboardHoldsPicture() {
+    return IsClipboardFormatAvailable(CF_BITMAP) != FALSE;
+}
+
+void OtherProgramHoldsClipboard(bool briefly) {
+    holder = new ClipboardHolder;
+    holder->holdMs = briefly ? 60 : INFINITE;
+    holder->thread = CreateThread(
+        nullptr, 0,
+        [](void* p) -> DWORD {
+            auto* h = static_cast<ClipboardHolder*>(p);
+            HWND own = OwnWindow();
+            OpenClipboard(own);
+            SetEvent(h->opened);
+            WaitForSingleObject(h->release, h->holdMs);
+            CloseClipboard();
+            DestroyWindow(own);
+            return 0;
+        },
+        holder, 0, nullptr);
+    WaitAnswering(holder->opened);
+}
+
+void OtherProgramReleasesClipboard() {
+    if (!holder) return;
+    SetEvent(holder->release);
+    WaitAnswering(holder->thread);
+    CloseHandle(holder->thread);
+    CloseHandle(holder->opened);
+    CloseHandle(holder->release);
+    delete holder;
+    holder = nullptr;
+}
+
+// ---- menus as the user opens them ----
+
+void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu& menu, std::string_view item) {
+    int id = menu.Find(item);
+    if (id < 0) return;
+    const std::string& caption = menu.Items()[id].def.caption;
+    size_t amp = caption.find('&');
+    if (amp == std::string::npos || amp + 1 >= caption.size()) return;
+    HWND hwnd = win32_test::HwndOf(frame);
+    SetForegroundWindow(hwnd);
+    // The menu's own loop runs until a timer closes it again.
+    UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU,
+                 std::tolower(static_cast<unsigned char>(caption[amp + 1])));
+    KillTimer(nullptr, timer);
+    // Closing the menu leaves a message behind that would close the next one at once.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut) {
+    win32_test::PressKey(win32_test::HwndOf(frame), shortcut.key, shortcut.mods);
+}
+
+void TakeBackQuit() {
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }

@@ -64,6 +64,10 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
+    case WM_INITMENUPOPUP:
+        // A sub-menu is about to be drawn: the program sets its items' states first.
+        OnMenuOpening(reinterpret_cast<HMENU>(wParam));
+        return DefaultProc(msg, wParam, lParam);
     case WM_DRAWITEM:
         return OnDrawItem(wParam, lParam);
     case WM_MEASUREITEM:
@@ -234,6 +238,10 @@ LRESULT Win32FormCore::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 bool Win32FormCore::OnMenuCommand(int id) {
     return menu_ && menu_->ChooseReported(id);
+}
+
+void Win32FormCore::OnMenuOpening(HMENU popup) {
+    if (menu_) menu_->OpeningReported(popup);
 }
 
 void Win32FormCore::PressButton(bool isDefault) {

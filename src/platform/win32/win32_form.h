@@ -62,6 +62,8 @@ class Win32FormCore {
     void OnSize();
     virtual LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnMenuCommand(int id);
+    // A sub-menu of the window's menu bar is about to open.
+    virtual void OnMenuOpening(HMENU popup);
     virtual LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     virtual void OnDeferredActivate(bool active);
     virtual LRESULT OnMdiActivate(WPARAM wParam, LPARAM lParam);

@@ -80,6 +80,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam) override;
     bool OnMenuCommand(int id) override;
+    void OnMenuOpening(HMENU popup) override;
     LRESULT OnQueryEndSession() override;
     void OnCreate() override;
     void OnDestroy() override;

@@ -180,6 +180,10 @@ bool Win32MdiFrame::OnMenuCommand(int id) {
     return shown_ && shown_->ChooseReported(id);
 }
 
+void Win32MdiFrame::OnMenuOpening(HMENU popup) {
+    if (shown_) shown_->OpeningReported(popup);
+}
+
 bool Win32MdiFrame::PressShortcut(Shortcut shortcut) {
     if (!shown_) return false;
     int command = shown_->FindShortcut(shortcut);

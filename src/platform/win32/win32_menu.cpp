@@ -83,6 +83,15 @@ bool Win32Menu::ChooseReported(int id) {
     return true;
 }
 
+bool Win32Menu::OpeningReported(HMENU popup) {
+    for (size_t item = 0; item < subMenus_.size(); ++item) {
+        if (!popup || subMenus_[item] != popup) continue;
+        Open(static_cast<int>(item));
+        return true;
+    }
+    return false;
+}
+
 bool Win32Menu::Popup(HWND owner, int topItem, int x, int y) {
     if (topItem < 0 || topItem >= static_cast<int>(subMenus_.size()) || !subMenus_[topItem])
         return false;

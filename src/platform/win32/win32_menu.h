@@ -21,6 +21,9 @@ class Win32Menu : public Menu {
     HMENU WindowList() const { return windowList_; }
     // Runs the item behind a command ID that the system reported; false when not ours.
     bool ChooseReported(int id);
+    // Raises the opening event of the item whose sub-menu the system is about to show;
+    // false when the sub-menu is not ours.
+    bool OpeningReported(HMENU popup);
     // Pops up the children of a top-level item at a screen point and runs the chosen item.
     bool Popup(HWND owner, int topItem, int x, int y);
 

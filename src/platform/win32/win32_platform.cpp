@@ -130,6 +130,12 @@ int Win32Platform::SecondsSinceMidnight() {
     return now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
 }
 
+LocalTime Win32Platform::Now() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return LocalTimeOf(now);
+}
+
 void Win32Platform::EndProgram() {
     ExitProcess(0);
 }

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
 
 namespace platform::win32 {
 
@@ -40,6 +42,9 @@ class Win32Platform : public Platform {
     std::string CommandLine() override;
     NumberFormat Numbers() override;
     int SecondsSinceMidnight() override;
+    Clipboard& SystemClipboard() override { return clipboard_; }
+    Locale& UserLocale() override { return locale_; }
+    LocalTime Now() override;
     // Handles the messages waiting now, then returns.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
@@ -57,6 +62,8 @@ class Win32Platform : public Platform {
     HINSTANCE instance_;
     int showCommand_;
     Win32FileSystem files_;
+    Win32Clipboard clipboard_;
+    Win32Locale locale_;
 };
 
 } // namespace platform::win32
