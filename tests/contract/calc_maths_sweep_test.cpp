@@ -1,6 +1,5 @@
-// The calculator's maths in the Windows build: the sweep of tests/calc, whose
-// values were computed with 2000-bit arithmetic, run against the real program's
-// code and runtime.
+// The calculator's maths against values computed with 2000-bit arithmetic, in both builds: the
+// Windows build runs the real program's code and runtime, whose maths differed from the host's.
 #include "calc/calculator.h"
 #include "calc/maths_cases.h"
 #include "calc/number_text.h"
@@ -13,12 +12,13 @@
 namespace calc {
 namespace {
 
+// What the calculator shows for a value: its number text without the leading blank.
 std::string Shown(double value) {
     const std::string text = NumberText(value);
     return text[0] == ' ' ? text.substr(1) : text;
 }
 
-TEST(CalculatorMathsWin32, SweepGivesTheCorrectlyRoundedDigits) {
+TEST(CalculatorMaths, SweepGivesTheCorrectlyRoundedDigits) {
     int wrong = 0;
     for (const auto& c : maths_cases::kCases) {
         Calculator calculator(1, [] {});
