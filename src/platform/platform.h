@@ -66,6 +66,11 @@ class Platform {
     virtual int SecondsSinceMidnight() = 0;
     // Lets the window events that are waiting run, then comes back.
     virtual void DoEvents() = 0;
+    // Whether keys or mouse input wait to be handled: a long loop lets events run only then.
+    virtual bool InputWaiting() = 0;
+    // The user's locale's lower-case form of each of the 256 single-byte characters, for
+    // comparisons that ignore case.
+    virtual std::string CaseFoldTable() = 0;
     // Ends the program at once: no further events, no questions.
     [[noreturn]] virtual void EndProgram() = 0;
 };

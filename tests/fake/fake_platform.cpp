@@ -398,4 +398,13 @@ std::string FakePlatform::InputBox(std::string_view prompt, std::string_view tit
     return answer.value_or("");
 }
 
+std::string FakePlatform::CaseFoldTable() {
+    std::string table(256, '\0');
+    for (int c = 0; c < 256; ++c) {
+        const bool upper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+        table[static_cast<size_t>(c)] = static_cast<char>(upper ? c + 32 : c);
+    }
+    return table;
+}
+
 } // namespace fake

@@ -43,6 +43,8 @@ class Win32Platform : public Platform {
     // Handles the messages waiting now, then returns.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
+    bool InputWaiting() override;
+    std::string CaseFoldTable() override;
 
     // Runs the message loop until the frame is gone; returns the program's exit code. Shows
     // the frame first if the program has not.
