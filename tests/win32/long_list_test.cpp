@@ -111,3 +111,22 @@ TEST_F(LongListWindows, KeysFromTheKeyboardCountAsWaitingInput) {
 }
 
 } // namespace
+
+namespace {
+
+// Whether `upper` lies above `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND h = GetWindow(upper, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT))
+        if (h == lower) return true;
+    return false;
+}
+
+TEST_F(LongListWindows, ShowingAVisibleToolWindowBringsItToTheFront) {
+    form->Show();
+    dialog->Show();
+    ASSERT_TRUE(Above(HwndOf(*dialog), HwndOf(*form)));
+    form->Show();
+    EXPECT_TRUE(Above(HwndOf(*form), HwndOf(*dialog)));
+}
+
+} // namespace
