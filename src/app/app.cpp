@@ -9,14 +9,14 @@
 #include "core/error_trap.h"
 #include "files/open_file.h"
 #include "files/status_bar.h"
-#include "search/find_window.h"
+#include "search/find_dialog.h"
 #include "search/search_result_window.h"
 
 namespace app {
 
 App::App(platform::Platform& p) : Program(p) {
     tools.Register<calc::CalculatorWindow>();
-    tools.Register<search::FindWindow>();
+    tools.Register<search::FindDialog>();
     tools.Register<search::SearchResultWindow>();
     platform::SetEventGuard(
         [this](const std::function<void()>& handler) { core::RunEventHandler(platform, handler); });

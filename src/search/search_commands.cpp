@@ -2,8 +2,8 @@
 #include "search/search_commands.h"
 
 #include "platform/messages.h"
+#include "search/find_dialog.h"
 #include "search/find_next.h"
-#include "search/find_window.h"
 #include "search/goto_position.h"
 #include "search/search_result_window.h"
 #include "search/search_texts.h"
@@ -11,11 +11,11 @@
 namespace search {
 
 void OpenFind(core::Program& program) {
-    program.tools.Get<FindWindow>().Open(false);
+    program.tools.Get<FindDialog>().Open(false);
 }
 
 void OpenReplace(core::Program& program) {
-    program.tools.Get<FindWindow>().Open(true);
+    program.tools.Get<FindDialog>().Open(true);
 }
 
 void ShowSearchResult(core::Program& program) {

@@ -3,7 +3,7 @@
 
 #include "core/form_table.h"
 #include "platform/keys.h"
-#include "search/find_window.h"
+#include "search/find_dialog.h"
 #include "search/result_lines.h"
 #include "search/search_texts.h"
 
@@ -78,10 +78,10 @@ void SearchResultWindow::List1_ItemCheck(int index) {
 void SearchResultWindow::Form_KeyDown(int key, int) {
     if (key == platform::key::Escape) {
         form_->Hide();
-        program_.tools.Get<FindWindow>().form().Hide();
+        program_.tools.Get<FindDialog>().form().Hide();
     } else if (key == platform::key::Tab) {
         // A hidden dialog cannot take the focus: the key then does nothing.
-        FindWindow& find = program_.tools.Get<FindWindow>();
+        FindDialog& find = program_.tools.Get<FindDialog>();
         if (find.form().Visible()) find.txtFind().SetFocus();
     } else if (key == platform::key::Return) {
         OpenLine();

@@ -192,7 +192,9 @@ bool Win32ListBox::Checked(int index) const {
 void Win32ListBox::SetChecked(int index, bool checked) {
     if (!InRange(index) || entries_[index].checked == checked) return;
     entries_[index].checked = checked;
-    RedrawItem(index);
+    // While drawing is held the whole list is drawn when it comes back; an invalidation per
+    // item costs a round trip to the window system each.
+    if (!redrawHeld_) RedrawItem(index);
 }
 
 int Win32ListBox::ListIndex() const {

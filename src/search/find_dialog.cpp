@@ -1,5 +1,5 @@
 // The find dialog's control table, its opening and its Find and Replace.
-#include "search/find_window.h"
+#include "search/find_dialog.h"
 
 #include "core/form_table.h"
 #include "search/replace_plan.h"
@@ -9,6 +9,10 @@
 #include "search/snippet.h"
 
 namespace search {
+
+namespace {
+constexpr int kInputCheckEvery = 64; // matches
+} // namespace
 
 platform::FormDef FindFormDef() {
     using K = platform::ControlKind;
@@ -28,14 +32,14 @@ platform::FormDef FindFormDef() {
     };
     // clang-format on
     platform::FormDef def =
-        core::ToolFormFromTable(FindWindow::kFormName, kFindCaption, 4935, 1275, rows);
+        core::ToolFormFromTable(FindDialog::kFormName, kFindCaption, 4935, 1275, rows);
     def.keyPreview = true;
     core::Control(def, "cmdFind").isDefault = true;
     core::Control(def, "cmdCancel").isCancel = true; // Esc anywhere in the dialog
     return def;
 }
 
-FindWindow::FindWindow(core::Program& program) : program_(program) {
+FindDialog::FindDialog(core::Program& program) : program_(program) {
     form_ = program_.platform.CreateForm(FindFormDef());
     form_->SetIcon(program_.ProgramIcon());
     form_->Get<platform::Button>("cmdCancel").onClick = [this] { cmdCancel_Click(); };
@@ -47,26 +51,26 @@ FindWindow::FindWindow(core::Program& program) : program_(program) {
     Results();
 }
 
-FindWindow::~FindWindow() = default;
+FindDialog::~FindDialog() = default;
 
-platform::TextBox& FindWindow::txtFind() {
+platform::TextBox& FindDialog::txtFind() {
     return form_->Get<platform::TextBox>("txtFind");
 }
-platform::TextBox& FindWindow::txtReplace() {
+platform::TextBox& FindDialog::txtReplace() {
     return form_->Get<platform::TextBox>("txtReplace");
 }
-platform::CheckBox& FindWindow::chkWhole() {
+platform::CheckBox& FindDialog::chkWhole() {
     return form_->Get<platform::CheckBox>("chkWhole");
 }
-platform::CheckBox& FindWindow::chkCase() {
+platform::CheckBox& FindDialog::chkCase() {
     return form_->Get<platform::CheckBox>("chkCase");
 }
 
-SearchResultWindow& FindWindow::Results() {
+SearchResultWindow& FindDialog::Results() {
     return program_.tools.Get<SearchResultWindow>();
 }
 
-const CaseFold& FindWindow::Fold() {
+const CaseFold& FindDialog::Fold() {
     if (!fold_) {
         fold_ = std::make_unique<CaseFold>(AsciiCaseFold());
         const std::string table = program_.platform.CaseFoldTable();
@@ -77,7 +81,7 @@ const CaseFold& FindWindow::Fold() {
     return *fold_;
 }
 
-void FindWindow::Open(bool forReplace) {
+void FindDialog::Open(bool forReplace) {
     core::Document* doc = program_.ActiveDocument();
     if (doc && doc->Text1().SelLength() > 0) txtFind().SetText(doc->Text1().SelText());
     if (!forReplace) {
@@ -99,19 +103,19 @@ void FindWindow::Open(bool forReplace) {
     (forReplace ? txtReplace() : txtFind()).SetFocus();
 }
 
-void FindWindow::cmdCancel_Click() {
+void FindDialog::cmdCancel_Click() {
     form_->Hide();
 }
 
-void FindWindow::Label3_Click() {
+void FindDialog::Label3_Click() {
     chkWhole().SetValue(!chkWhole().Value());
 }
 
-void FindWindow::Label2_Click() {
+void FindDialog::Label2_Click() {
     chkCase().SetValue(!chkCase().Value());
 }
 
-void FindWindow::Find() {
+void FindDialog::Find() {
     if (program_.registry.Count() < 1) {
         program_.platform.Beep();
         form_->Hide();
@@ -139,6 +143,8 @@ void FindWindow::Find() {
     FindOptions options;
     bool stale = true;
     const auto addLine = [&](int position) {
+        // The snippets' index is made for the first match: a search without any costs nothing.
+        if (position >= 0 && !snippets) snippets = std::make_unique<SnippetIndex>(text);
         ResultLineInput input{text, 0, static_cast<int>(what.size()), snippets.get()};
         if (!cursorMarkerPlaced_ && doc) input.caret = doc->Text1().SelStart();
         AddResultLine(list, cursorMarkerPlaced_, position, input);
@@ -148,7 +154,7 @@ void FindWindow::Find() {
         if (stale) {
             doc = program_.ActiveDocument();
             text = doc ? doc->Text1().Text() : std::string();
-            snippets = std::make_unique<SnippetIndex>(text);
+            snippets.reset();
             what = txtFind().Text();
             options = {chkWhole().Value(), chkCase().Value()};
             stale = false;
@@ -161,7 +167,9 @@ void FindWindow::Find() {
         if (options.wholeWord && !IsWholeWord(text, c, storedLength)) continue;
         addLine(c);
         ++n;
-        if (program_.platform.InputWaiting()) {
+        // Asking whether input waits costs a call into the window system: once every few
+        // matches is often enough for the user's keys to get through at once.
+        if (n % kInputCheckEvery == 1 && program_.platform.InputWaiting()) {
             program_.platform.DoEvents();
             stale = true;
         }
@@ -173,7 +181,7 @@ void FindWindow::Find() {
     state.resultsValid = state.invalidations == invalidationsBefore;
 }
 
-void FindWindow::Replace() {
+void FindDialog::Replace() {
     if (program_.registry.Count() < 1) {
         program_.platform.Beep();
         form_->Hide();

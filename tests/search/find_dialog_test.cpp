@@ -6,7 +6,7 @@
 #include "core/document_flags.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
-#include "search/find_window.h"
+#include "search/find_dialog.h"
 #include "search/search_result_window.h"
 
 namespace {
@@ -18,7 +18,7 @@ using platform::key::Tab;
 class SearchTest : public AppTest {
   protected:
     void SetUp() override { Start(); }
-    search::FindWindow& Find() { return app.tools.Get<search::FindWindow>(); }
+    search::FindDialog& Find() { return app.tools.Get<search::FindDialog>(); }
     search::SearchResultWindow& Results() { return app.tools.Get<search::SearchResultWindow>(); }
     fake::FakeListBox& List() { return dynamic_cast<fake::FakeListBox&>(Results().List1()); }
     fake::FakeForm& FindForm() { return dynamic_cast<fake::FakeForm&>(Find().form()); }
@@ -74,7 +74,7 @@ TEST_F(SearchTest, OpeningTakesTheSelectionAndPlacesBothWindows) {
     EXPECT_EQ(Find().txtFind().Text(), "two");
     EXPECT_EQ(fake::FocusedControl(), &Find().txtReplace());
     // The same dialog each time.
-    EXPECT_EQ(&Find(), &app.tools.Get<search::FindWindow>());
+    EXPECT_EQ(&Find(), &app.tools.Get<search::FindDialog>());
 }
 
 TEST_F(SearchTest, FindListsMatchesMarkerEndAndSummaryThenTheListIsValid) {

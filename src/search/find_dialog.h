@@ -15,14 +15,14 @@ platform::FormDef FindFormDef();
 
 class SearchResultWindow;
 
-class FindWindow : public core::ToolWindow {
+class FindDialog : public core::ToolWindow {
   public:
     static constexpr const char* kFormName = "frmFind";
 
-    explicit FindWindow(core::Program& program);
-    ~FindWindow() override;
-    FindWindow(const FindWindow&) = delete;
-    FindWindow& operator=(const FindWindow&) = delete;
+    explicit FindDialog(core::Program& program);
+    ~FindDialog() override;
+    FindDialog(const FindDialog&) = delete;
+    FindDialog& operator=(const FindDialog&) = delete;
 
     platform::Form& form() override { return *form_; }
     platform::TextBox& txtFind();
