@@ -52,14 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string snippet =
             search::SearchSnippet(text, offset + 1, static_cast<int>(what.size()));
         if (snippet.size() > 30) std::abort();
-        // The snippet is a stretch of the text that starts at or before the match; control
-        // characters may stand in it only where the match stands.
+        // The snippet is a stretch of the text near the match; control characters may stand in
+        // it only where the match stands.
         if (snippet.empty()) continue;
         bool placed = false;
-        const size_t first =
-            static_cast<size_t>(offset) > 40 ? static_cast<size_t>(offset) - 40 : 0;
-        for (size_t start = first; start <= static_cast<size_t>(offset) + what.size() && !placed;
-             ++start) {
+        // (Without a space before the match it starts at the line's start, however far.)
+        const size_t first = 0;
+        // (Trimming may take blanks of the match itself away: a blank match shows what follows.)
+        const size_t lastStart = static_cast<size_t>(offset) + what.size() + 30;
+        for (size_t start = first; start <= lastStart && start < text.size() && !placed; ++start) {
             if (text.substr(start, snippet.size()) != snippet) continue;
             placed = true;
             for (size_t i = 0; i < snippet.size(); ++i) {
