@@ -126,10 +126,14 @@ void FindDialog::Find() {
         return;
     }
     core::SearchState& state = program_.search;
+    // A Find started while this one lets events run (the user pressed Find again, or Replace)
+    // makes the list anew: this one then leaves it to that one.
+    const int run = ++findRuns_;
     state.findText = txtFind().Text();
     SearchResultWindow& results = Results();
     platform::ListBox& list = results.List1();
     list.Clear();
+    cursorMarkerPlaced_ = false; // also when a Find that was running was left unfinished
     results.ShowList();
     const std::uint64_t invalidationsBefore = state.invalidations;
     const CaseFold& fold = Fold();
@@ -171,6 +175,7 @@ void FindDialog::Find() {
         // matches is often enough for the user's keys to get through at once.
         if (n % kInputCheckEvery == 1 && program_.platform.InputWaiting()) {
             program_.platform.DoEvents();
+            if (findRuns_ != run) return;
             stale = true;
         }
     }

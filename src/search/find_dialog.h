@@ -50,6 +50,7 @@ class FindDialog : public core::ToolWindow {
     core::Program& program_;
     std::unique_ptr<platform::Form> form_;
     bool cursorMarkerPlaced_ = false;
+    int findRuns_ = 0; // Finds started, to tell that another one started during this one
     std::unique_ptr<CaseFold> fold_; // the locale's table, asked once
 };
 

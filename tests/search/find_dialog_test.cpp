@@ -299,6 +299,29 @@ TEST_F(SearchTest, TypingWhileFindRunsLeavesTheListStale) {
     EXPECT_EQ(doc.Text(), "zzX X X X");
 }
 
+TEST_F(SearchTest, FindPressedAgainWhileFindRunsLeavesOneWholeList) {
+    Doc().SetText("ab ab ab ab ab");
+    Menu("mnuSearchFind");
+    Find().txtFind().SetText("ab");
+    platform.pendingEvents.push_back([this] {
+        Find().txtFind().SetText("b");
+        FindForm().PressKey(Return);
+    });
+    FindForm().PressKey(Return);
+    // The second Find's list alone: no line twice, one summary, valid.
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"0\t*** Actual cursor position", "1\tab ab ab ab ab",
+                                        "4\tab ab ab ab ab", "7\tab ab ab ab ab",
+                                        "10\tab ab ab ab ab", "13\tab ab ab ab ab",
+                                        "14\t*** Search completed", "\t*** 5 matches found"}));
+    EXPECT_TRUE(app.search.resultsValid);
+    EXPECT_EQ(app.search.findText, "b");
+    // Replace acts on that list only.
+    Find().txtReplace().SetText("c");
+    Find().form().Get<platform::Button>("cmdReplace").Press();
+    EXPECT_EQ(Doc().Text(), "ac ac ac ac ac");
+}
+
 TEST_F(SearchTest, EventsRunOnlyWhenInputWaits) {
     Search(std::string(100, 'a'), "a");
     EXPECT_EQ(platform.doEventsCalls, 0);
