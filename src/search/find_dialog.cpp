@@ -129,6 +129,8 @@ void FindDialog::Find() {
     // A Find started while this one lets events run (the user pressed Find again, or Replace)
     // makes the list anew: this one then leaves it to that one.
     const int run = ++findRuns_;
+    // Until this Find ends the list is incomplete: Find next and Replace leave it alone.
+    state.resultsValid = false;
     state.findText = txtFind().Text();
     SearchResultWindow& results = Results();
     platform::ListBox& list = results.List1();

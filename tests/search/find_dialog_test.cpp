@@ -322,6 +322,20 @@ TEST_F(SearchTest, FindPressedAgainWhileFindRunsLeavesOneWholeList) {
     EXPECT_EQ(Doc().Text(), "ac ac ac ac ac");
 }
 
+TEST_F(SearchTest, FindNextWaitsWhileTheListIsRebuilt) {
+    Search("ab ab ab", "ab");
+    ASSERT_TRUE(app.search.resultsValid);
+    Doc().SetSelStart(0);
+    std::pair<int, int> during{-1, -1};
+    platform.pendingEvents.push_back([this, &during] {
+        Menu("mnuSearchFindNext");
+        during = Selection();
+    });
+    FindForm().PressKey(Return);
+    EXPECT_EQ(during, (std::pair<int, int>{0, 0}));
+    EXPECT_TRUE(app.search.resultsValid); // nothing changed the text: the new list holds
+}
+
 TEST_F(SearchTest, EventsRunOnlyWhenInputWaits) {
     Search(std::string(100, 'a'), "a");
     EXPECT_EQ(platform.doEventsCalls, 0);
