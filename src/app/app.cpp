@@ -8,11 +8,16 @@
 #include "core/core_texts.h"
 #include "core/error_trap.h"
 #include "files/open_file.h"
+#include "files/status_bar.h"
+#include "search/find_dialog.h"
+#include "search/search_result_window.h"
 
 namespace app {
 
 App::App(platform::Platform& p) : Program(p) {
     tools.Register<calc::CalculatorWindow>();
+    tools.Register<search::FindDialog>();
+    tools.Register<search::SearchResultWindow>();
     platform::SetEventGuard(
         [this](const std::function<void()>& handler) { core::RunEventHandler(platform, handler); });
 }
@@ -23,6 +28,10 @@ App::~App() {
     // The document windows live inside the frame: they go first.
     registry.Clear();
     frame_.reset();
+}
+
+void App::ShowCaretPosition() {
+    files::ShowCaretPosition(*this);
 }
 
 void App::Start() {

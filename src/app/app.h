@@ -27,6 +27,7 @@ class App : public core::Program {
     platform::MdiFrame& FrameForm() override;
     platform::Menu& FrameMenu() override;
     platform::CommonDialog& comDlg() override;
+    void ShowCaretPosition() override;
     Frame& frame() { return *frame_; }
 
   private:

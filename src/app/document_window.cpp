@@ -18,6 +18,7 @@
 #include "files/status_bar.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
+#include "search/search_commands.h"
 
 namespace app {
 
@@ -166,7 +167,7 @@ void Document::Form_Resize() {
 }
 
 void Document::Form_Deactivate() {
-    app_.search.resultsValid = false;
+    app_.search.Invalidate();
 }
 
 // Asked before the window closes, whatever closes it; the window that asks need not be the
@@ -188,7 +189,7 @@ void Document::Form_Unload() {
 void Document::Text1_Change() {
     core::SetFlag(Text1(), core::flag::TextPresent);
     core::SetFlag(Text1(), core::flag::Modified);
-    app_.search.resultsValid = false;
+    app_.search.Invalidate();
 }
 
 void Document::Text1_KeyUp(int, int) {
@@ -270,14 +271,28 @@ void Document::mnuEditSelectAll_Click(int) {
     edit::SelectAll(app_, *this);
 }
 
-// ---- Search: find, replace and go-to come with the search procedures ----
-void Document::mnuSearchFind_Click(int) {}
-void Document::mnuSearchFindNext_Click(int) {}
-void Document::mnuSearchReplace_Click(int) {}
-void Document::mnuSearchResult_Click(int) {}
-void Document::mnuSearchGotoLine_Click(int) {}
-void Document::mnuSearchGotoPos_Click(int) {}
-void Document::mnuSearchGotolongestColumn_Click(int) {}
+// ---- Search ----
+void Document::mnuSearchFind_Click(int) {
+    search::OpenFind(app_);
+}
+void Document::mnuSearchFindNext_Click(int) {
+    search::FindNext(app_);
+}
+void Document::mnuSearchReplace_Click(int) {
+    search::OpenReplace(app_);
+}
+void Document::mnuSearchResult_Click(int) {
+    search::ShowSearchResult(app_);
+}
+void Document::mnuSearchGotoLine_Click(int) {
+    search::GotoLine(app_);
+}
+void Document::mnuSearchGotoPos_Click(int) {
+    search::GotoPos(app_);
+}
+void Document::mnuSearchGotolongestColumn_Click(int) {
+    search::GotoLongestColumn(app_);
+}
 
 // ---- Insert: the date and time ----
 void Document::mnuInsertNow_Click(int) {

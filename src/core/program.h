@@ -47,6 +47,8 @@ class Program {
     void MaximiseNormalDocuments();
     // The program's icon, which the tool windows show.
     platform::IconHandle ProgramIcon();
+    // Refreshes the active document's line, column and position panels from its caret.
+    virtual void ShowCaretPosition() {}
 
     platform::Platform& platform;
     DocumentRegistry registry;

@@ -72,6 +72,8 @@ class Platform {
     virtual LocalTime Now() = 0;
     // Lets the window events that are waiting run, then comes back.
     virtual void DoEvents() = 0;
+    // Whether keys or mouse input wait to be handled: a long loop lets events run only then.
+    virtual bool InputWaiting() = 0;
     // Ends the program at once: no further events, no questions.
     [[noreturn]] virtual void EndProgram() = 0;
 };

@@ -184,6 +184,9 @@ class FakePlatform : public platform::Platform {
     // Runs the waiting events in order, and those that they queue in turn.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
+    // Input waits when the test queued events.
+    bool InputWaiting() override { return !pendingEvents.empty(); }
+    // ASCII and the Latin-1 letters, as a Western single-byte code page folds them.
 
     // Test side.
     std::deque<platform::Answer> answers; // answers to the next message boxes, in order

@@ -36,7 +36,8 @@ HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className, con
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     systemProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
-    if (!def.tooltip.empty()) form_.Tooltips().AddWindow(hwnd_, def.tooltip);
+    hasTooltip_ = !def.tooltip.empty();
+    if (hasTooltip_) form_.Tooltips().AddWindow(hwnd_, def.tooltip);
     return hwnd_;
 }
 
@@ -60,6 +61,7 @@ LRESULT CALLBACK Win32ControlCore::ControlProc(HWND hwnd, UINT msg, WPARAM wPara
 }
 
 LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (hasTooltip_) form_.Tooltips().Relay(hwnd_, msg, wParam, lParam);
     LRESULT result = 0;
     if (OnOwnMessage(msg, wParam, lParam, result)) return result;
     return CallDefault(msg, wParam, lParam);

@@ -64,6 +64,7 @@ class Win32ControlCore {
     void Unsubclass();
 
     WNDPROC systemProc_ = nullptr;
+    bool hasTooltip_ = false; // mouse messages go on to the form's tooltips
 };
 
 // platform::Control's common members on top of the Win32 side.

@@ -453,8 +453,12 @@ template <class I> void Win32FormBase<I>::Show() {
     if (!hwnd_) return;
     BeforeShow();
     showing_ = !IsWindowVisible(hwnd_);
+    const bool wasVisible = !showing_;
     ShowWindow(hwnd_, ShowCommand());
     showing_ = false;
+    // Showing a tool window that is already up brings it in front of the others, where the
+    // user can see it (it may lie behind the frame).
+    if (wasVisible && this->Kind() == FormKind::Tool) BringWindowToTop(hwnd_);
     if (pendingState_) {
         WindowState state = *pendingState_;
         pendingState_.reset();

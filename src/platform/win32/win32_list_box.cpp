@@ -86,8 +86,12 @@ bool Win32ListBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_LBUTTONDOWN: {
         result = CallDefault(msg, wParam, lParam);
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
-        if (hwnd_ && !HIWORD(hit) && at.x < BoxWidth()) Toggle(LOWORD(hit));
+        // LB_ITEMFROMPOINT answers in 16 bits; the items have one height, so the row under the
+        // mouse counts from the top item, past 65,535 items too.
+        if (hwnd_ && at.x >= 0 && at.x < BoxWidth() && at.y >= 0 && itemHeight_ > 0) {
+            const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+            Toggle(static_cast<int>(top) + at.y / itemHeight_);
+        }
         return true;
     }
     case WM_KEYDOWN:
@@ -188,7 +192,9 @@ bool Win32ListBox::Checked(int index) const {
 void Win32ListBox::SetChecked(int index, bool checked) {
     if (!InRange(index) || entries_[index].checked == checked) return;
     entries_[index].checked = checked;
-    RedrawItem(index);
+    // While drawing is held the whole list is drawn when it comes back; an invalidation per
+    // item costs a round trip to the window system each.
+    if (!redrawHeld_) RedrawItem(index);
 }
 
 int Win32ListBox::ListIndex() const {

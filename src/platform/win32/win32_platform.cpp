@@ -153,7 +153,11 @@ bool Win32Platform::PreTranslate(MSG& msg) {
         }
     }
     if (Win32FormCore* form = Win32FormCore::Owning(msg.hwnd); form && form->KeyPreview()) {
+        const HWND focus = GetFocus();
         if (keyDown) Fire(form->Events().onKeyDown, static_cast<int>(msg.wParam), ShiftState());
+        // A key whose handler sent the focus elsewhere (Tab from the result list to the find
+        // dialog) has done its work: the dialog keys must not pull the focus back.
+        if (keyDown && GetFocus() != focus) return true;
         if (msg.message == WM_CHAR) {
             int ascii = static_cast<int>(msg.wParam);
             Fire(form->Events().onKeyPress, ascii);
@@ -188,6 +192,11 @@ void Win32Platform::DoEvents() {
         }
         Handle(msg);
     }
+}
+
+bool Win32Platform::InputWaiting() {
+    // Only keys and mouse input count: paint and timer messages wait for the loop.
+    return HIWORD(GetQueueStatus(QS_INPUT)) != 0;
 }
 
 void Win32Platform::Handle(MSG& msg) {

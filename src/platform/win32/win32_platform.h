@@ -48,6 +48,7 @@ class Win32Platform : public Platform {
     // Handles the messages waiting now, then returns.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
+    bool InputWaiting() override;
 
     // Runs the message loop until the frame is gone; returns the program's exit code. Shows
     // the frame first if the program has not.

@@ -20,11 +20,18 @@ void Win32Tooltips::AddWindow(HWND hwnd, std::string_view text) {
     std::string copy(text);
     TOOLINFOA info{};
     info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = GetParent(hwnd);
     info.uId = reinterpret_cast<UINT_PTR>(hwnd);
     info.lpszText = copy.data();
     SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Win32Tooltips::Relay(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!tips_ || ((msg < WM_MOUSEFIRST || msg > WM_MBUTTONDBLCLK) && msg != WM_NCMOUSEMOVE))
+        return;
+    MSG relayed{hwnd, msg, wParam, lParam, 0, {}};
+    SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void Win32Tooltips::SetArea(HWND hwnd, UINT id, const RECT& area, std::string_view text) {

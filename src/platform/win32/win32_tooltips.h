@@ -14,8 +14,11 @@ class Win32Tooltips {
     Win32Tooltips(const Win32Tooltips&) = delete;
     Win32Tooltips& operator=(const Win32Tooltips&) = delete;
 
-    // A tip for a whole window.
+    // A tip for a whole window. The window passes its mouse messages on with Relay: the
+    // tooltip's own subclassing looks the window up in its properties at every message, a
+    // call into the window system that makes a list of 65,535 items fill 50 times slower.
     void AddWindow(HWND hwnd, std::string_view text);
+    void Relay(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // A tip for a rectangle of a window, known by its number; an empty text removes it.
     void SetArea(HWND hwnd, UINT id, const RECT& area, std::string_view text);
 

@@ -1,0 +1,170 @@
+// Find, Replace, Find next and open line in the real program under Windows (or Wine), on a
+// 64 kB document: each figure is end to end, until the list is filled and painted.
+// Usage: search_bench RUNS
+#include <windows.h>
+#undef SendMessage // the text box's own member, not the macro
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/frame_window.h"
+#include "platform/win32/win32_platform.h"
+#include "search/find_dialog.h"
+#include "search/find_next.h"
+#include "search/search_commands.h"
+#include "search/search_result_window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+double Ms(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+// 65,535 characters made of `unit` over and over.
+std::string Filled(const std::string& unit) {
+    std::string text;
+    while (text.size() < 65535)
+        text += unit;
+    text.resize(65535);
+    return text;
+}
+
+platform::win32::Win32Platform& ThePlatform() {
+    static platform::win32::Win32Platform platform;
+    return platform;
+}
+
+struct Session {
+    platform::win32::Win32Platform& platform = ThePlatform();
+    app::App app{platform};
+    Session() {
+        app.Start();
+        app.frame().form().onActivate = nullptr;
+        platform.DoEvents();
+    }
+    ~Session() {
+        app.frame().form().Unload();
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    core::Document& Doc() { return *app.ActiveDocument(); }
+    search::FindDialog& Find() { return app.tools.Get<search::FindDialog>(); }
+    platform::ListBox& List() { return app.tools.Get<search::SearchResultWindow>().List1(); }
+    // Find, until the list is filled and painted; returns the milliseconds.
+    double RunFind(const std::string& text, const std::string& what) {
+        Doc().Text1().SetText(text);
+        search::OpenFind(app);
+        Find().txtFind().SetText(what);
+        platform.DoEvents();
+        const auto t0 = Clock::now();
+        Find().Find();
+        platform.DoEvents();
+        return Ms(t0, Clock::now());
+    }
+};
+
+void FindFigures(int runs) {
+    struct Case {
+        const char* name;
+        std::string text, what;
+        double limit;
+    } cases[] = {
+        {"Find, 10,000 matches in 64 kB", Filled("a fox "), "fox", 500},
+        {"Find, 65,535 matches in 64 kB", Filled("a"), "a", 3000},
+        {"Find, no match in 64 kB", Filled("The quick brown fox jumps over the lazy dog.\r\n"),
+         "zebra", 20},
+    };
+    for (Case& c : cases) {
+        std::vector<double> times;
+        int lines = 0;
+        std::string summary;
+        for (int r = 0; r < runs; ++r) {
+            Session s;
+            times.push_back(s.RunFind(c.text, c.what));
+            lines = s.List().Count();
+            summary = s.List().Item(lines - 1);
+        }
+        const double ms = Median(times);
+        std::printf("  %-34s %8.1f ms (limit %5.0f ms) %s  [%d lines, last:%s]\n", c.name, ms,
+                    c.limit, ms < c.limit ? "ok" : "SLOW", lines, summary.c_str());
+    }
+}
+
+void ReplaceFigures(int runs) {
+    std::vector<double> times;
+    bool undone = true, same = true;
+    for (int r = 0; r < runs; ++r) {
+        Session s;
+        const std::string text = Filled("a fox ");
+        s.RunFind(text, "fox");
+        s.Find().txtReplace().SetText("dog");
+        const auto t0 = Clock::now();
+        s.Find().Replace();
+        s.platform.DoEvents();
+        times.push_back(Ms(t0, Clock::now()));
+        std::string expected = text;
+        for (size_t at = expected.find("fox"); at != std::string::npos;
+             at = expected.find("fox", at + 3))
+            expected.replace(at, 3, "dog");
+        same = same && s.Doc().Text1().Text() == expected && s.Doc().Text1().SelStart() == 5;
+        s.Doc().Text1().SendMessage(WM_UNDO, 0);
+        undone = undone && s.Doc().Text1().Text() == text;
+    }
+    const double ms = Median(times);
+    std::printf("  %-34s %8.1f ms (limit   500 ms) %s  [result as one by one: %s, undo: %s]\n",
+                "Replace, 10,000 checked matches", ms, ms < 500 ? "ok" : "SLOW",
+                same ? "yes" : "NO", undone ? "old text back" : "NOT BACK");
+}
+
+// Find next from the last matches (the longest forward pass, then the wrap) and open line.
+void StepFigures(const std::string& text, const char* label) {
+    Session s;
+    s.RunFind(text, "a");
+    const int count = s.List().Count();
+    std::vector<double> next, open, choice;
+    core::Document& doc = s.Doc();
+    const int last = static_cast<int>(s.List().ItemData(count - 4));
+    for (int i = 0; i < 50; ++i) {
+        doc.Text1().SetSelStart(last - i);
+        auto t0 = Clock::now();
+        search::FindNext(s.app);
+        next.push_back(Ms(t0, Clock::now()));
+        t0 = Clock::now();
+        volatile auto chosen = search::ChooseFindNext(s.List(), last - i).value_or(-1);
+        (void)chosen;
+        choice.push_back(Ms(t0, Clock::now()));
+        s.List().SetListIndex(count - 100 + i);
+        t0 = Clock::now();
+        s.app.tools.Get<search::SearchResultWindow>().OpenLine();
+        open.push_back(Ms(t0, Clock::now()));
+    }
+    std::printf("  %s: %d lines\n", label, count);
+    std::printf("  %-34s %8.3f ms (limit 5 ms) %s\n", "Find next", Median(next),
+                Median(next) < 5 ? "ok" : "SLOW");
+    std::printf("  %-34s %8.3f ms\n", "  of which the pass over the list", Median(choice));
+    std::printf("  %-34s %8.3f ms (limit 5 ms) %s\n", "Open line", Median(open),
+                Median(open) < 5 ? "ok" : "SLOW");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    std::printf("Search in the program (median of %d runs):\n", runs);
+    FindFigures(runs);
+    ReplaceFigures(runs);
+    StepFigures(Filled("a"), "65,535 matches, one line of 64 kB");
+    StepFigures(Filled(std::string(62, 'a') + "\r\n"), "lines of 62 characters");
+    return 0;
+}
