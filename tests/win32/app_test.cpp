@@ -63,6 +63,25 @@ TEST_F(ProgramTest, StartsWithTheFrameAtTheLeftEdgeAndOneMaximisedDocument) {
     EXPECT_EQ(app.paths.systemRoot.size(), 3u);
 }
 
+TEST_F(ProgramTest, TheWindowMenuListsTheFirstDocumentFromTheStart) {
+    HMENU bar = GetMenu(Frame());
+    HMENU window = nullptr;
+    for (int i = 0; i < GetMenuItemCount(bar) && !window; ++i) {
+        char text[64] = "";
+        GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text) == "&Window") window = GetSubMenu(bar, i);
+    }
+    ASSERT_NE(window, nullptr);
+    int count = GetMenuItemCount(window);
+    ASSERT_GE(count, 2);
+    // The menu's own items, then a separator and the one document.
+    EXPECT_TRUE(GetMenuState(window, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    char last[64] = "";
+    GetMenuStringA(window, count - 1, last, sizeof last, MF_BYPOSITION);
+    EXPECT_STREQ(last, "&1 Untitled");
+    EXPECT_TRUE(GetMenuState(window, count - 1, MF_BYPOSITION) & MF_CHECKED);
+}
+
 TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
     PressKey(Text1(), F(2));
     PressKey(Text1(), 'N', platform::shift::Ctrl);

@@ -151,6 +151,9 @@ void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (wanted) {
         SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(wanted->Bar()),
                      reinterpret_cast<LPARAM>(wanted->WindowList()));
+        // The client moves its list of documents from the old window menu to the new one, but
+        // the first window menu it learns gets none: the first document would be missing.
+        if (wanted->WindowList()) SendMessageA(client_, WM_MDIREFRESHMENU, 0, 0);
         wanted->SetShownIn(hwnd_);
     } else {
         ::SetMenu(hwnd_, nullptr);
