@@ -210,6 +210,7 @@ void Document::mnuFileClose_Click(int) {
     form_->Close();
 }
 void Document::mnuFileCloseAll_Click(int) {
+    platform::FrameUpdate update(app_.FrameForm());
     for (int slot = core::MaxDocuments; slot >= 1; --slot)
         if (app_.registry.InUse(slot)) app_.registry.Window(slot)->form().Close();
 }

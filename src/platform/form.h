@@ -134,6 +134,24 @@ class MdiFrame : public Form {
     virtual Form* ActiveChild() const = 0;
     // The menu bar on show: the active document's, or the frame's own when there is none.
     virtual Menu* ShownMenu() const = 0;
+    // Many document windows close one after another (Close all, Exit): until the matching
+    // EndUpdate, the frame paints none of the states in between and puts the right menu bar
+    // on show once at the end. A dialog that comes up meanwhile sees the frame brought up to
+    // date first. Pairs may nest; FrameUpdate keeps them paired.
+    virtual void BeginUpdate() = 0;
+    virtual void EndUpdate() = 0;
+};
+
+// BeginUpdate for as long as it lives.
+class FrameUpdate {
+  public:
+    explicit FrameUpdate(MdiFrame& frame) : frame_(frame) { frame_.BeginUpdate(); }
+    ~FrameUpdate() { frame_.EndUpdate(); }
+    FrameUpdate(const FrameUpdate&) = delete;
+    FrameUpdate& operator=(const FrameUpdate&) = delete;
+
+  private:
+    MdiFrame& frame_;
 };
 
 } // namespace platform

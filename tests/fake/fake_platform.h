@@ -52,6 +52,9 @@ class FakeForm : public platform::MdiFrame {
     std::unique_ptr<platform::Form> CreateChild(const platform::FormDef& def) override;
     platform::Form* ActiveChild() const override;
     platform::Menu* ShownMenu() const override;
+    // Nothing here is painted, and the bar on show is always the active document's.
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
 
     // Test side.
     platform::Menu* OwnMenu() const { return menu_; }

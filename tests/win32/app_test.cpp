@@ -13,6 +13,8 @@
 #include "harness_support.h"
 #include "platform/keys.h"
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_menu.h"
 
 using platform::key::F;
 using win32_test::HwndOf;
@@ -61,6 +63,25 @@ TEST_F(ProgramTest, StartsWithTheFrameAtTheLeftEdgeAndOneMaximisedDocument) {
     EXPECT_EQ(app.frame().StatusBar1().PanelText(1), "Scrivex - Ultimate MDI Text Editor");
     EXPECT_FALSE(app.paths.windowsFolder.empty());
     EXPECT_EQ(app.paths.systemRoot.size(), 3u);
+}
+
+TEST_F(ProgramTest, TheWindowMenuListsTheFirstDocumentFromTheStart) {
+    HMENU bar = GetMenu(Frame());
+    HMENU window = nullptr;
+    for (int i = 0; i < GetMenuItemCount(bar) && !window; ++i) {
+        char text[64] = "";
+        GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+        if (std::string(text) == "&Window") window = GetSubMenu(bar, i);
+    }
+    ASSERT_NE(window, nullptr);
+    int count = GetMenuItemCount(window);
+    ASSERT_GE(count, 2);
+    // The menu's own items, then a separator and the one document.
+    EXPECT_TRUE(GetMenuState(window, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    char last[64] = "";
+    GetMenuStringA(window, count - 1, last, sizeof last, MF_BYPOSITION);
+    EXPECT_STREQ(last, "&1 Untitled");
+    EXPECT_TRUE(GetMenuState(window, count - 1, MF_BYPOSITION) & MF_CHECKED);
 }
 
 TEST_F(ProgramTest, ShortcutsMakeDocumentsAndTheLastOneIsMaximisedAgain) {
@@ -226,4 +247,50 @@ TEST_F(ProgramTest, TheCaretPanelsArePaintedOnceWithTheWindowNotOncePerPanel) {
     EXPECT_TRUE(GetUpdateRect(bar, nullptr, FALSE));
     win32_test::Platform().DoEvents();
     EXPECT_FALSE(GetUpdateRect(bar, nullptr, FALSE));
+}
+
+TEST(ProgramCloseAll, AsksFromTheTopSlotDownAndLeavesTheRefusedWindowMaximisedAndPainted) {
+    win32_test::ScriptedPlatform platform;
+    app::App app{platform};
+    app.Start();
+    app.frame().form().onActivate = nullptr;
+    for (int i = 0; i < 3; ++i)
+        app.NewDocument();
+    for (int slot = 1; slot <= 4; ++slot) {
+        core::Document& doc = *app.registry.Window(slot);
+        doc.form().SetCaption(std::string("w") + static_cast<char>('0' + slot));
+        if (slot % 2 == 0) SendMessageA(HwndOf(doc.Text1()), WM_CHAR, 'x', 1);
+    }
+    platform.DoEvents();
+    platform.answers = {platform::Answer::No, platform::Answer::Cancel};
+    PressKey(HwndOf(app.ActiveDocument()->Text1()), F(9), platform::shift::Shift);
+
+    ASSERT_EQ(platform.shown.size(), 2u);
+    EXPECT_EQ(platform.shown[0].title, "w4");
+    EXPECT_EQ(platform.shown[1].title, "w2");
+    ASSERT_EQ(app.registry.Count(), 1);
+    EXPECT_TRUE(app.registry.InUse(2));
+    core::Document& left = *app.registry.Window(2);
+    EXPECT_EQ(app.ActiveDocument(), &left);
+    EXPECT_TRUE(IsZoomed(HwndOf(left.form())));
+    // Its bar is on show, with its window list, and everything is painted at the next paint.
+    HWND frame = HwndOf(app.frame().form());
+    auto& bar = dynamic_cast<platform::win32::Win32Menu&>(left.menu());
+    EXPECT_EQ(GetMenu(frame), bar.Bar());
+    bool closeButton = false; // the maximised document's own buttons joined its bar
+    for (int i = 0; i < GetMenuItemCount(bar.Bar()); ++i)
+        closeButton = closeButton || GetMenuItemID(bar.Bar(), i) == SC_CLOSE;
+    EXPECT_TRUE(closeButton);
+    char last[64] = "";
+    GetMenuStringA(bar.WindowList(), GetMenuItemCount(bar.WindowList()) - 1, last, sizeof last,
+                   MF_BYPOSITION);
+    EXPECT_STREQ(last, "&1 w2");
+    HWND client = platform::win32::Win32MdiFrame::Current()->Client();
+    EXPECT_TRUE(IsWindowVisible(HwndOf(left.Text1())));
+    platform.DoEvents();
+    EXPECT_FALSE(GetUpdateRect(client, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(HwndOf(left.Text1()), nullptr, FALSE));
+    app.frame().form().Unload();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }

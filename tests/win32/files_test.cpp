@@ -272,6 +272,55 @@ TEST_F(ProgramFiles, AnErrorEscapingAnEventHandlerIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(app.NewDocument());
 }
 
+// The same through the program's message loop: a key that waits in the queue reaches a window's
+// key preview, whose handler fails, when the program lets events run.
+TEST_F(ProgramFiles, AnErrorEscapingAKeyHandlerInTheMessageLoopIsReportedAndTheQueueGoesOn) {
+    platform::FormDef def;
+    def.kind = platform::FormKind::Tool;
+    def.name = "frmKeys";
+    def.keyPreview = true;
+    platform::ControlDef box;
+    box.kind = platform::ControlKind::TextBox;
+    box.name = "Text1";
+    box.tabIndex = 0;
+    def.controls.push_back(box);
+    auto form = platform.CreateForm(def);
+    form->Show();
+    HWND text1 = HwndOf(form->Get<platform::TextBox>("Text1"));
+    struct Case {
+        std::vector<Answer> answers;
+        bool runtimeError;
+        int calls;
+        int number;
+    };
+    const Case cases[] = {
+        {{Answer::Ignore}, true, 1, 75},
+        {{Answer::Retry, Answer::Ignore}, true, 2, 75},
+        {{Answer::Ignore}, false, 1, 51},
+    };
+    for (const Case& c : cases) {
+        int calls = 0;
+        form->onKeyDown = [&](int key, int) {
+            if (key != VK_F5) return;
+            ++calls;
+            if (c.runtimeError) throw platform::RuntimeError(platform::err::PathFileAccess);
+            throw std::runtime_error("handler failed");
+        };
+        platform.shown.clear();
+        platform.answers.assign(c.answers.begin(), c.answers.end());
+        form->Get<platform::TextBox>("Text1").SetText("");
+        PostMessageA(text1, WM_KEYDOWN, VK_F5, 1);
+        PostMessageA(text1, WM_CHAR, 'z', 1); // waits behind the failing key
+        EXPECT_NO_THROW(platform.DoEvents());
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(Reports(), std::vector<int>(c.calls, c.number));
+        EXPECT_EQ(form->Get<platform::TextBox>("Text1").Text(), "z");
+    }
+    form->onKeyDown = nullptr;
+    form->Unload();
+    EXPECT_TRUE(app.NewDocument());
+}
+
 // A file whose path is just short enough for the program to open it: its backup's path is
 // longer than MAX_PATH, and is made and removed all the same.
 TEST_F(ProgramFiles, AFileWithALongPathSavesWithoutAStrayBackup) {

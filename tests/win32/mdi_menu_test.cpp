@@ -356,3 +356,92 @@ TEST(MdiFrameBar, TheBarOnShowGoesOnTheWindowWhenTheFrameFirstShows) {
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
+
+namespace {
+
+// Counts the messages sent to the frame and the windows inside it that paint them or put a
+// bar on it.
+struct SentCounter {
+    static inline HWND frame = nullptr;
+    static inline int paints = 0, bars = 0;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && (sent->hwnd == frame || IsChild(frame, sent->hwnd))) {
+            if (sent->message == WM_NCPAINT || sent->message == WM_ERASEBKGND ||
+                sent->message == WM_PAINT)
+                ++paints;
+            if (sent->message == WM_MDISETMENU) ++bars;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    explicit SentCounter(HWND f) {
+        frame = f;
+        paints = bars = 0;
+        hook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~SentCounter() { UnhookWindowsHookEx(hook); }
+    HHOOK hook;
+};
+
+} // namespace
+
+TEST_F(MdiMenus, DocumentsClosedInAnUpdatePaintNothingUntilItEnds) {
+    HWND client = dynamic_cast<win32::Win32MdiFrame&>(*frame).Client();
+    std::vector<std::unique_ptr<Menu>> bars;
+    for (int i = 0; i < 6; ++i) {
+        Form& doc = NewChild("Doc" + std::to_string(i + 1));
+        bars.push_back(win32_test::Platform().CreateMenu(
+            {Sub("mnuWindow", "&Window", {Item("mnuWindowNew", "&New window")}, true)}, nullptr));
+        doc.SetMenu(bars.back().get());
+    }
+    win32_test::Platform().DoEvents();
+    SentCounter sent(HwndOf(*frame));
+    {
+        FrameUpdate update(*frame);
+        // The active document goes each time: the next one comes to the top unpainted.
+        for (size_t i = children.size() - 1; i >= 3; --i) {
+            ASSERT_TRUE(children[i]->Close());
+            EXPECT_EQ(sent.paints, 0) << i;
+            EXPECT_EQ(sent.bars, 0) << i;
+        }
+        // A dialog that comes up meanwhile finds the frame as it is: the bar of the active
+        // document on show and the documents painted. Message boxes send their owner no idle
+        // message; other dialogs do.
+        using Show = std::function<void()>;
+        const std::pair<const char*, Show> dialogs[] = {
+            {"message box", [] { win32_test::Platform().MsgBox("Save?", mb::OkOnly, "Doc3"); }},
+            {"input box", [] { win32_test::Platform().InputBox("Name?", "Doc2", ""); }},
+        };
+        for (size_t d = 0; d < 2; ++d) {
+            Form& doc = *children[2 - d];
+            bool painted = false;
+            doc.onQueryUnload = [&](UnloadMode, bool&) {
+                sent.paints = sent.bars = 0;
+                win32_test::DialogDriver driver([&](HWND box) {
+                    for (int i = 0; i < 250 && !painted; ++i, Sleep(20))
+                        painted = sent.paints > 0 && !GetUpdateRect(client, nullptr, FALSE);
+                    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+                });
+                dialogs[d].second();
+            };
+            ASSERT_TRUE(doc.Close());
+            EXPECT_TRUE(painted) << dialogs[d].first;
+            EXPECT_EQ(sent.bars, 1) << dialogs[d].first;
+            HMENU bar = dynamic_cast<win32::Win32Menu&>(*bars[2 - d]).Bar();
+            EXPECT_EQ(GetMenu(HwndOf(*frame)), bar) << dialogs[d].first;
+        }
+        sent.paints = sent.bars = 0;
+        // Painting stops again for the next one to go.
+        ASSERT_TRUE(children[0]->Close()); // the last one: the frame's own bar is due
+        EXPECT_EQ(sent.paints, 0);
+        EXPECT_EQ(sent.bars, 0);
+    }
+    EXPECT_EQ(sent.bars, 1);
+    EXPECT_EQ(frame->ShownMenu(), frameMenu.get());
+    EXPECT_EQ(GetMenu(HwndOf(*frame)), dynamic_cast<win32::Win32Menu&>(*frameMenu).Bar());
+    // The client is painted once, after the update.
+    EXPECT_TRUE(IsWindowVisible(client));
+    EXPECT_TRUE(GetUpdateRect(client, nullptr, FALSE));
+    win32_test::Platform().DoEvents();
+    EXPECT_FALSE(GetUpdateRect(client, nullptr, FALSE));
+}

@@ -91,6 +91,9 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_QUERYENDSESSION:
         return OnQueryEndSession();
+    case WM_ENTERIDLE:
+        OnEnterIdle();
+        return DefaultProc(msg, wParam, lParam);
     case DM_GETDEFID:
         return OnGetDefId();
     case WM_ERASEBKGND:

@@ -72,6 +72,8 @@ class Win32FormCore {
     void RememberFocus();
     virtual void OnClose();
     virtual LRESULT OnQueryEndSession();
+    // A dialog or menu that this window owns waits for input.
+    virtual void OnEnterIdle() {}
     virtual void OnDestroy() {}
     // The window is gone; the form's calls do nothing from now on.
     virtual void OnWindowGone() {}

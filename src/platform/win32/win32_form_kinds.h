@@ -65,6 +65,8 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     std::unique_ptr<Form> CreateChild(const FormDef& def) override;
     Form* ActiveChild() const override;
     Menu* ShownMenu() const override;
+    void BeginUpdate() override;
+    void EndUpdate() override;
 
     HWND Client() const { return client_; }
     // Shows the active document's bar, or the frame's own when there is none.
@@ -75,6 +77,11 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     bool PressShortcut(Shortcut shortcut);
     void ForgetMenu(Win32Menu* menu) override;
     bool EverShown() const { return everShown_; }
+    // A document is about to go: inside an update, the client stops painting from now on.
+    void HoldPainting();
+    // Lets the client paint again: the bar on show is put right and every window repainted.
+    // A dialog is about to come up (message boxes send their owner no idle message).
+    void ReleasePainting();
 
   protected:
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -91,6 +98,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     void ShowMenu() override { UpdateShownMenu(); }
     int ShowCommand() override;
     void BeforeShow() override;
+    void OnEnterIdle() override { ReleasePainting(); }
 
   private:
     Win32MdiChild* ActiveChildWindow() const;
@@ -103,6 +111,8 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     // lays the window out again, and at start-up the document's bar soon replaces the frame's.
     bool barPending_ = false;
     std::vector<Win32MdiChild*> children_;
+    int updates_ = 0;           // BeginUpdate calls not yet ended
+    bool paintingHeld_ = false; // the client's redraw is off; the bar waits as well
 };
 
 } // namespace platform::win32

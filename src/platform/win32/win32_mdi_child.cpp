@@ -62,6 +62,7 @@ void Win32MdiChild::UnloadForm() {
     if (!hwnd_ || !RunUnload()) return;
     if (!hwnd_) return;
     Win32MdiFrame* frame = frame_; // the window's end lets go of the frame
+    if (frame) frame->HoldPainting();
     SendMessageA(GetParent(hwnd_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
     // With the last document gone, the frame's own bar comes back.
     if (frame) frame->UpdateShownMenu();

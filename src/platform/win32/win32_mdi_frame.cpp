@@ -138,6 +138,12 @@ void Win32MdiFrame::UpdateShownMenu() {
 
 void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (!hwnd_ || !client_) return;
+    // Each bar put on the frame lays it out and paints it: while documents close in a row, the
+    // bar is put right once at the end.
+    if (paintingHeld_) {
+        barPending_ = true;
+        return;
+    }
     Win32Menu* wanted = active && active->OwnMenu() ? active->OwnMenu() : menu_;
     if (!everShown_) {
         shown_ = wanted;
@@ -151,6 +157,9 @@ void Win32MdiFrame::UpdateShownMenu(Win32MdiChild* active) {
     if (wanted) {
         SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(wanted->Bar()),
                      reinterpret_cast<LPARAM>(wanted->WindowList()));
+        // The client moves its list of documents from the old window menu to the new one, but
+        // the first window menu it learns gets none: the first document would be missing.
+        if (wanted->WindowList()) SendMessageA(client_, WM_MDIREFRESHMENU, 0, 0);
         wanted->SetShownIn(hwnd_);
     } else {
         ::SetMenu(hwnd_, nullptr);
@@ -170,6 +179,32 @@ void Win32MdiFrame::ForgetMenu(Win32Menu* menu) {
         child->ForgetMenu(menu);
     Win32FormCore::ForgetMenu(menu);
     UpdateShownMenu();
+}
+
+void Win32MdiFrame::BeginUpdate() {
+    ++updates_;
+}
+
+void Win32MdiFrame::EndUpdate() {
+    if (updates_ > 0 && --updates_ == 0) ReleasePainting();
+}
+
+void Win32MdiFrame::HoldPainting() {
+    // Each document that goes would otherwise have the documents below it painted, and the
+    // next one activated, shown on top and painted, only to go as well.
+    if (updates_ == 0 || paintingHeld_ || !client_) return;
+    paintingHeld_ = true;
+    SendMessageA(client_, WM_SETREDRAW, FALSE, 0);
+}
+
+void Win32MdiFrame::ReleasePainting() {
+    if (!paintingHeld_) return;
+    paintingHeld_ = false;
+    if (!client_) return;
+    SendMessageA(client_, WM_SETREDRAW, TRUE, 0);
+    UpdateShownMenu();
+    RedrawWindow(client_, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32MdiFrame::ChildGone(Win32MdiChild* child) {
@@ -215,6 +250,7 @@ bool Win32MdiFrame::CloseForm(UnloadMode mode) {
 
 void Win32MdiFrame::UnloadForm() {
     if (!hwnd_) return;
+    FrameUpdate update(*this); // the documents go without painting; then the frame goes
     auto known = [this](Win32MdiChild* child) {
         return std::find(children_.begin(), children_.end(), child) != children_.end();
     };

@@ -62,6 +62,8 @@ std::unique_ptr<Menu> Win32Platform::CreateMenu(const std::vector<MenuItemDef>& 
 }
 
 Answer Win32Platform::MsgBox(std::string_view text, int style, std::string_view title) {
+    // A question about one of many documents closing shows them as they are.
+    if (Win32MdiFrame* frame = Win32MdiFrame::Current()) frame->ReleasePainting();
     HWND owner = GetActiveWindow();
     if (!owner)
         if (Win32MdiFrame* frame = Win32MdiFrame::Current()) owner = frame->Hwnd();
