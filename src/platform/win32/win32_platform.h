@@ -7,6 +7,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_printer.h"
 
 namespace platform::win32 {
 
@@ -31,6 +32,7 @@ class Win32Platform : public Platform {
     void Beep() override;
     FileSystem& Files() override { return files_; }
     std::unique_ptr<CommonDialog> CreateCommonDialog() override;
+    Printer& PrinterService() override { return printer_; }
     std::string SpecialFolder(int folder) override;
     // The shell's path of a special folder (SpecialFolder asks it for all but the Windows
     // and system folders).
@@ -53,6 +55,7 @@ class Win32Platform : public Platform {
     HINSTANCE instance_;
     int showCommand_;
     Win32FileSystem files_;
+    Win32Printer printer_;
 };
 
 } // namespace platform::win32
