@@ -16,9 +16,10 @@ class MdiArrangeContract : public ::testing::Test {
         frame = ContractPlatform().CreateFrame(def);
         frame->Show();
     }
+    // The frame goes without closing: a closed frame ends the program's message loop.
     void TearDown() override {
         children.clear();
-        frame->Unload();
+        frame.reset();
     }
     platform::Form& AddChild() {
         platform::FormDef def;

@@ -20,3 +20,21 @@ void QueueTyping(platform::TextBox& box, std::string_view text) {
     for (char c : text)
         fake.pendingEvents.push_back([&fakeBox, c] { fakeBox.Type(std::string(1, c)); });
 }
+
+std::shared_ptr<void> AnswerFontDialog(bool ok) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    fake.fontAnswers.push_back(ok ? std::optional<fake::FontChoice>(fake::FontChoice{})
+                                  : std::nullopt);
+    return nullptr;
+}
+
+std::shared_ptr<void> AnswerPrinterDialog(bool ok) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    fake.printerAnswers.push_back(ok ? std::optional<fake::PrinterChoice>(fake::PrinterChoice{})
+                                     : std::nullopt);
+    return nullptr;
+}
+
+bool ContractHasPrinter() {
+    return true;
+}

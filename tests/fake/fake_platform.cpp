@@ -453,6 +453,8 @@ void FakePrinter::Select(const std::string& name, const std::string& chosen) {
 platform::PageMetrics FakePrinter::StartJob(std::string_view title) {
     AbortJob();
     Enter("StartJob");
+    if (!current.empty() && !installed.contains(current))
+        throw platform::RuntimeError(platform::err::PrinterError);
     jobs.push_back({std::string(title), current, font, {}, false, false});
     inJob_ = true;
     return metrics;

@@ -203,6 +203,7 @@ class FakePrinter : public platform::Printer {
     // Test side. Operation names: "StartJob", "StartPage", "Text", "EndPage", "EndJob". The
     // nth call of `op` from now (1-based) and the `times` - 1 calls after it fail.
     void Fail(std::string op, int nth = 1, int times = 1);
+    std::set<std::string, std::less<>> installed{"PDF", "Laser"}; // printers that exist
     std::string current;                 // the printer selected; empty: the default
     std::string settings;                // its settings
     platform::PageMetrics metrics = [] { // 80 characters a line, 60 lines a page
