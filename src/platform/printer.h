@@ -9,8 +9,9 @@
 
 namespace platform {
 
-// A page as the printer sees it, in its own units (device pixels): the printable area, the
-// height of a line and the advance of each character in the printer font.
+// A page as the printer sees it, in its own units (device pixels): the area text goes in (the
+// printable area less the margins), the height of a line and the advance of each character
+// in the printer font.
 struct PageMetrics {
     int width = 0;
     int height = 0;
@@ -30,7 +31,7 @@ class Printer {
     // page's metrics. A job in progress is given up first.
     virtual PageMetrics StartJob(std::string_view title) = 0;
     virtual void StartPage() = 0;
-    // Writes one line of text with its top left corner at (x, y) of the printable area.
+    // Writes one line of text with its top left corner at (x, y) of the text area.
     virtual void Text(int x, int y, std::string_view text) = 0;
     virtual void EndPage() = 0;
     // Ends the job, which hands it to the printer.

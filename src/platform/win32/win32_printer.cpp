@@ -4,6 +4,7 @@
 
 #include <winspool.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/errors.h"
@@ -61,9 +62,29 @@ PageMetrics Win32Printer::StartJob(std::string_view title) {
     }
     inDocument_ = true;
 
+    // Text keeps a margin of three quarters of an inch from the paper's edges, or stays in
+    // the printable area where the printer's own margins are wider.
+    const int printableWidth = GetDeviceCaps(dc_, HORZRES);
+    const int printableHeight = GetDeviceCaps(dc_, VERTRES);
+    auto margin = [&](int dpiCap, int offsetCap, int sizeCap) {
+        const int wanted = GetDeviceCaps(dc_, dpiCap) * 3 / 4 - GetDeviceCaps(dc_, offsetCap);
+        return std::clamp(wanted, 0, GetDeviceCaps(dc_, sizeCap) / 4);
+    };
+    left_ = margin(LOGPIXELSX, PHYSICALOFFSETX, HORZRES);
+    top_ = margin(LOGPIXELSY, PHYSICALOFFSETY, VERTRES);
+    const int physicalWidth = GetDeviceCaps(dc_, PHYSICALWIDTH);
+    const int physicalHeight = GetDeviceCaps(dc_, PHYSICALHEIGHT);
+    // The right and bottom margins mirror the left and top ones on the paper.
+    const int right =
+        std::max(0, GetDeviceCaps(dc_, PHYSICALOFFSETX) + left_ -
+                        (physicalWidth - printableWidth - GetDeviceCaps(dc_, PHYSICALOFFSETX)));
+    const int bottom =
+        std::max(0, GetDeviceCaps(dc_, PHYSICALOFFSETY) + top_ -
+                        (physicalHeight - printableHeight - GetDeviceCaps(dc_, PHYSICALOFFSETY)));
+
     PageMetrics metrics;
-    metrics.width = GetDeviceCaps(dc_, HORZRES);
-    metrics.height = GetDeviceCaps(dc_, VERTRES);
+    metrics.width = std::max(1, printableWidth - left_ - right);
+    metrics.height = std::max(1, printableHeight - top_ - bottom);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc_, &tm);
     metrics.lineHeight = tm.tmHeight + tm.tmExternalLeading;
@@ -86,7 +107,8 @@ void Win32Printer::StartPage() {
 }
 
 void Win32Printer::Text(int x, int y, std::string_view text) {
-    if (!dc_ || !TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()))) PrinterFailed();
+    if (!dc_ || !TextOutA(dc_, left_ + x, top_ + y, text.data(), static_cast<int>(text.size())))
+        PrinterFailed();
 }
 
 void Win32Printer::EndPage() {

@@ -31,6 +31,7 @@ class Win32Printer : public Printer {
     HDC dc_ = nullptr;
     HFONT font_ = nullptr;
     bool inDocument_ = false;
+    int left_ = 0, top_ = 0; // the margins inside the printable area, device units
 };
 
 } // namespace platform::win32
