@@ -114,7 +114,7 @@ void Arrange(int runs) {
     platform.DoEvents();
     const char* names[] = {"tile horizontally", "tile vertically", "cascade", "rows", "columns"};
     for (int index = 0; index < 5; ++index) {
-        Stats s;
+        Stats s, call;
         for (int r = 0; r < runs; ++r) {
             // Start from the cascade (or the rows, before the cascade itself).
             app::ArrangeWindows(app, index == app::kCascade ? app::kRows : app::kCascade,
@@ -122,12 +122,14 @@ void Arrange(int runs) {
             platform.DoEvents();
             auto t0 = Clock::now();
             app::ArrangeWindows(app, index, app.frame().StatusBar1().Height());
+            call.Add(Ms(t0, Clock::now()));
             UpdateWindow(GetActiveWindow());
             platform.DoEvents();
             s.Add(Ms(t0, Clock::now()));
         }
-        std::printf("%-17s with 64 windows: median %.1f ms, max %.1f ms\n", names[index],
-                    s.Median(), s.Max());
+        std::printf("%-17s with 64 windows: median %.1f ms, max %.1f ms (the arranging itself "
+                    "%.1f ms, the rest painting)\n",
+                    names[index], s.Median(), s.Max(), call.Median());
     }
     std::fflush(stdout);
     ExitProcess(0); // 64 windows need no orderly close for a benchmark
@@ -137,7 +139,7 @@ void Arrange(int runs) {
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    Print(runs);
+    if (!std::getenv("NO_PRINT")) Print(runs);
     std::fflush(stdout);
     if (!std::getenv("NO_ARRANGE")) Arrange(runs);
 }

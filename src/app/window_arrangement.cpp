@@ -106,10 +106,7 @@ void PlaceInSlotOrder(core::Program& program, bool rows, int statusBarHeight) {
 } // namespace
 
 void ArrangeWindows(core::Program& program, int index, int statusBarHeight) {
-    if (index < kTileHorizontally || index > kColumns) return;
     platform::MdiFrame& frame = program.FrameForm();
-    // Moving many windows one by one would repaint the frame for each: paint once at the end.
-    frame.HoldRedraw(true);
     switch (index) {
     case kTileHorizontally:
         frame.Arrange(platform::Arrangement::TileHorizontal);
@@ -120,11 +117,17 @@ void ArrangeWindows(core::Program& program, int index, int statusBarHeight) {
     case kCascade:
         frame.Arrange(platform::Arrangement::Cascade);
         break;
-    default:
+    case kRows:
+    case kColumns:
+        // Moving many windows one by one would repaint the frame for each: paint once at the
+        // end. (The system's own arrangements lay out all windows in one pass.)
+        frame.HoldRedraw(true);
         PlaceInSlotOrder(program, index == kRows, statusBarHeight);
+        frame.HoldRedraw(false);
+        break;
+    default:
         break;
     }
-    frame.HoldRedraw(false);
 }
 
 } // namespace app

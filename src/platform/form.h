@@ -131,7 +131,8 @@ class MdiFrame : public Form {
     virtual Menu* ShownMenu() const = 0;
 
     // Window arrangement.
-    // Lays out the document windows that are not minimised; minimised ones stay icons.
+    // Lays out the document windows that are not minimised (minimised ones stay icons) and
+    // paints the document area once.
     virtual void Arrange(Arrangement arrangement) = 0;
     // Activates the document window after the active one, as the system's "next window"
     // does; the one that was active goes to the back of the order.

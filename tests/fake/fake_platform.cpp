@@ -163,6 +163,9 @@ void FakeForm::Arrange(platform::Arrangement arrangement) {
         placed.push_back(child);
     }
     if (placed.empty()) return;
+    // The windows move together and the document area is painted once.
+    const bool held = redrawHeld_;
+    redrawHeld_ = true;
     const int width = ScaleWidth(), height = ScaleHeight();
     const int k = static_cast<int>(placed.size());
     for (int i = 0; i < k; ++i) {
@@ -179,6 +182,8 @@ void FakeForm::Arrange(platform::Arrangement arrangement) {
             break;
         }
     }
+    redrawHeld_ = held;
+    if (!held) ++repaints;
 }
 
 void FakeForm::ActivateNextChild() {
