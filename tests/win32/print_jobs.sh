@@ -38,7 +38,7 @@ out=${out:-\$\{HOME\}/PDF}
 out=${out//\$\{HOME\}/$HOME}
 out=${out//\$\{USER\}/$(id -un)}
 mkdir -p "$out"
-rm -f "$out"/ScrivexPrint*.pdf
+rm -f "$out"/ScrivexPrint*.pdf "$out"/Scrivex_contract*.pdf
 
 test_name=ProgramPrinting.PrintAllSendsOneJobPerDocument
 output=$(SCRIVEX_PRINT_TEST=1 timeout 120 "$root/scripts/wine-run" "$exe" --gtest_filter=$test_name 2>&1)
