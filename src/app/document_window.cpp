@@ -8,6 +8,7 @@
 #include "app/menu_dispatch.h"
 #include "app/menus.h"
 #include "app/texts.h"
+#include "app/window_arrangement.h"
 #include "calc/calculator_window.h"
 #include "core/document_flags.h"
 #include "core/text_helpers.h"
@@ -18,6 +19,8 @@
 #include "files/status_bar.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
+#include "print/fonts.h"
+#include "print/printing.h"
 #include "search/search_commands.h"
 
 namespace app {
@@ -223,10 +226,15 @@ void Document::mnuFileSave_Click(int) {
 void Document::mnuFileSaveAs_Click(int) {
     files::SaveDocumentAs(app_, *this);
 }
-// Printing comes with the printing procedures.
-void Document::mnuFilePrintProperties_Click(int) {}
-void Document::mnuFilePrint_Click(int) {}
-void Document::mnuFilePrintAll_Click(int) {}
+void Document::mnuFilePrintProperties_Click(int) {
+    print::PrintPreferences(app_);
+}
+void Document::mnuFilePrint_Click(int) {
+    print::PrintDocument(app_, *this);
+}
+void Document::mnuFilePrintAll_Click(int) {
+    print::PrintAllDocuments(app_);
+}
 
 // ---- Edit ----
 void Document::mnuEdit_Click(int) {
@@ -322,17 +330,26 @@ void Document::mnuViewShowSystray_Click(int) {}
 // ---- Format ----
 // Word wrap stays disabled: no operation is bound to it.
 void Document::mnuFormatWordWrap_Click(int) {}
-void Document::mnuFormatFont_Click(int) {}
-void Document::mnuFormatFontGlobal_Click(int) {}
-void Document::mnuFormatFontPrinter_Click(int) {}
+void Document::mnuFormatFont_Click(int) {
+    print::ChooseDocumentFont(app_, *this);
+}
+void Document::mnuFormatFontGlobal_Click(int) {
+    print::ChooseGlobalFont(app_);
+}
+void Document::mnuFormatFontPrinter_Click(int) {
+    print::ChoosePrinterFont(app_);
+}
 
 // ---- Window ----
 void Document::mnuWindowNew_Click(int) {
     app_.NewDocument();
 }
-// Next window and the arrangements come with window arrangement.
-void Document::mnuWindowNext_Click(int) {}
-void Document::mnuWindowTile_Click(int) {}
+void Document::mnuWindowNext_Click(int) {
+    NextWindow(app_);
+}
+void Document::mnuWindowTile_Click(int index) {
+    ArrangeWindows(app_, index, app_.frame().StatusBar1().Height());
+}
 
 // ---- Help ----
 void Document::mnuHelpAbout_Click(int) {}

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/font.h"
+
 namespace platform {
 
 // An icon owned by the windowing system (the program's own icon, for one); 0 is none.
@@ -71,6 +73,9 @@ class TextBox : public Control {
     // The edit-control messages of platform/messages.h, with the system's results.
     virtual std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
                                       std::intptr_t lParam = 0) = 0;
+    // The font the box shows its text in; a new font takes effect at once.
+    virtual FontDef Font() const = 0;
+    virtual void SetFont(const FontDef& font) = 0;
 
     std::function<void()> onChange;
     std::function<void(int key, int shift)> onKeyUp;

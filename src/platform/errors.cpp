@@ -21,8 +21,12 @@ std::string ErrorDescription(int number) {
         return "Path/File access error";
     case err::PathNotFound:
         return "Path not found";
+    case err::InvalidPropertyValue:
+        return "Invalid property value";
     case err::PrinterError:
         return "Printer error";
+    case err::NoFonts:
+        return "No fonts exist.";
     case err::DialogCancelled:
         return "Cancel was selected.";
     default:

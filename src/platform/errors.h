@@ -15,7 +15,9 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int NoObject = 91; // a window the statement needs is not there
+inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int PrinterError = 482;
+inline constexpr int NoFonts = 24574; // the font dialog has no fonts to list
 inline constexpr int DialogCancelled = 32755;
 } // namespace err
 

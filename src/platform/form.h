@@ -14,14 +14,6 @@ namespace platform {
 
 class Menu;
 
-struct FontDef {
-    std::string name = "Fixedsys";
-    int points = 9;
-    int weight = 400;
-    bool italic = false;
-    int charset = 238; // Central European
-};
-
 struct PanelDef {
     PanelStyle style = PanelStyle::Text;
     std::string text;
@@ -126,6 +118,9 @@ class Form {
     std::function<void(int& ascii)> onKeyPress;
 };
 
+// The system's own arrangements of the document windows, with the frame's arrange codes.
+enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2 };
+
 // The frame that holds the document windows.
 class MdiFrame : public Form {
   public:
@@ -140,6 +135,17 @@ class MdiFrame : public Form {
     // date first. Pairs may nest; FrameUpdate keeps them paired.
     virtual void BeginUpdate() = 0;
     virtual void EndUpdate() = 0;
+
+    // Window arrangement.
+    // Lays out the document windows that are not minimised (minimised ones stay icons) and
+    // paints the document area once.
+    virtual void Arrange(Arrangement arrangement) = 0;
+    // Activates the document window after the active one, as the system's "next window"
+    // does; the one that was active goes to the back of the order.
+    virtual void ActivateNextChild() = 0;
+    // While held, document windows that move or change state paint nothing; letting go
+    // repaints the document area once.
+    virtual void HoldRedraw(bool hold) = 0;
 };
 
 // BeginUpdate for as long as it lives.

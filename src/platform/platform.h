@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/locale.h"
 #include "platform/menu.h"
+#include "platform/printer.h"
 
 namespace platform {
 
@@ -58,6 +59,8 @@ class Platform {
     virtual FileSystem& Files() = 0;
     // A common dialog for Open and Save; the frame keeps the program's one.
     virtual std::unique_ptr<CommonDialog> CreateCommonDialog() = 0;
+    // The program's one printer: its current printer, its font and its print jobs.
+    virtual Printer& PrinterService() = 0;
     // The path of a special folder (36 the Windows folder, 37 the system folder); throws
     // RuntimeError when the system has none.
     virtual std::string SpecialFolder(int folder) = 0;

@@ -1,6 +1,7 @@
 // The contract tests run twice: against the fake on the host and against the real controls
 // under Windows. Each build supplies the platform they run on.
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,3 +43,9 @@ void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut)
 // A frame that goes asks the message loop to end; a test that unloads one and goes on takes
 // that request back, or the next modal loop (a dialog, an input box) would end at once.
 void TakeBackQuit();
+// Answers the next font or printer dialog with OK (as it shows) or Cancel. Keep the result
+// until the dialog has been shown.
+std::shared_ptr<void> AnswerFontDialog(bool ok);
+std::shared_ptr<void> AnswerPrinterDialog(bool ok);
+// Whether the platform has a printer to print to (a real one needs a print server).
+bool ContractHasPrinter();

@@ -62,3 +62,21 @@ void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut)
 }
 
 void TakeBackQuit() {}
+
+std::shared_ptr<void> AnswerFontDialog(bool ok) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    fake.fontAnswers.push_back(ok ? std::optional<fake::FontChoice>(fake::FontChoice{})
+                                  : std::nullopt);
+    return nullptr;
+}
+
+std::shared_ptr<void> AnswerPrinterDialog(bool ok) {
+    auto& fake = static_cast<fake::FakePlatform&>(ContractPlatform());
+    fake.printerAnswers.push_back(ok ? std::optional<fake::PrinterChoice>(fake::PrinterChoice{})
+                                     : std::nullopt);
+    return nullptr;
+}
+
+bool ContractHasPrinter() {
+    return true;
+}

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/errors.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 
@@ -34,7 +35,18 @@ platform::ControlDef WithHeight(platform::ControlDef def, int height) {
 // ---- text box ----
 
 FakeTextBox::FakeTextBox(const platform::ControlDef& def, bool multiLine)
-    : FakeControl(def), multiLine_(multiLine), text_(UpToNul(def.caption)) {}
+    : FakeControl(def), multiLine_(multiLine),
+      // A box declared without a font shows the system's dialog font.
+      font_(def.font.value_or(platform::FontDef{"MS Shell Dlg", 8, 400, false, 1})),
+      text_(UpToNul(def.caption)) {}
+
+void FakeTextBox::SetFont(const platform::FontDef& font) {
+    if (fontFailures > 0) {
+        --fontFailures;
+        throw platform::RuntimeError(platform::err::InvalidPropertyValue);
+    }
+    font_ = font;
+}
 
 void FakeTextBox::Changed() {
     ++changeCount;

@@ -97,6 +97,12 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
     void SetSelText(std::string_view text) override;
     std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
+    platform::FontDef Font() const override { return font_; }
+    void SetFont(const platform::FontDef& font) override;
+
+    // Test side: the next `fontFailures` SetFont calls fail with error 380, as a font the
+    // system cannot make would.
+    int fontFailures = 0;
 
     // Test side: what a user does.
     void Type(std::string_view text);   // typing, one key at a time
@@ -112,6 +118,7 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
     int LineLength(int line) const;
 
     bool multiLine_;
+    platform::FontDef font_;
     std::string text_;
     int start_ = 0, length_ = 0;
     std::string undoText_;

@@ -60,6 +60,7 @@ FakeForm::~FakeForm() {
 
 void FakeForm::SetState(platform::WindowState s) {
     state_ = s;
+    if (frame_) frame_->ChildMoved();
     if (onResize) onResize();
 }
 
@@ -69,6 +70,7 @@ void FakeForm::Show() {
 
 void FakeForm::Move(int l, int t, int w, int h) {
     left_ = l, top_ = t, width_ = w, height_ = h;
+    if (frame_) frame_->ChildMoved();
     if (onResize) onResize();
 }
 
@@ -137,6 +139,60 @@ void FakeForm::Activate(FakeForm* child) {
     children_.insert(children_.begin(), child);
     if (previous->onDeactivate) previous->onDeactivate();
     if (child->onActivate) child->onActivate();
+}
+
+// ---- window arrangement ----
+
+void FakeForm::ChildMoved() {
+    if (!redrawHeld_) ++repaints;
+}
+
+void FakeForm::HoldRedraw(bool hold) {
+    if (redrawHeld_ && !hold) ++repaints;
+    redrawHeld_ = hold;
+}
+
+// As the system does: the windows that are not minimised, in their order from the active one,
+// share the document area; a maximised one is restored first.
+void FakeForm::Arrange(platform::Arrangement arrangement) {
+    std::vector<FakeForm*> placed;
+    for (FakeForm* child : children_) {
+        if (child->state_ == platform::WindowState::Minimized) continue;
+        if (child->state_ == platform::WindowState::Maximized)
+            child->SetState(platform::WindowState::Normal);
+        placed.push_back(child);
+    }
+    if (placed.empty()) return;
+    // The windows move together and the document area is painted once.
+    const bool held = redrawHeld_;
+    redrawHeld_ = true;
+    const int width = ScaleWidth(), height = ScaleHeight();
+    const int k = static_cast<int>(placed.size());
+    for (int i = 0; i < k; ++i) {
+        switch (arrangement) {
+        case platform::Arrangement::TileHorizontal:
+            placed[i]->Move(0, i * (height / k), width, height / k);
+            break;
+        case platform::Arrangement::TileVertical:
+            placed[i]->Move(i * (width / k), 0, width / k, height);
+            break;
+        case platform::Arrangement::Cascade:
+            // The active window ends on top, at the far end of the cascade.
+            placed[i]->Move((k - 1 - i) * 300, (k - 1 - i) * 300, width * 2 / 3, height * 2 / 3);
+            break;
+        }
+    }
+    redrawHeld_ = held;
+    if (!held) ++repaints;
+}
+
+void FakeForm::ActivateNextChild() {
+    if (children_.size() < 2) return;
+    FakeForm* previous = children_.front();
+    children_.erase(children_.begin());
+    children_.push_back(previous);
+    if (previous->onDeactivate) previous->onDeactivate();
+    if (children_.front()->onActivate) children_.front()->onActivate();
 }
 
 void FakeForm::ChildGone(FakeForm* child) {
@@ -318,8 +374,48 @@ std::unique_ptr<platform::OutputFile> FakeFileSystem::OpenForWriting(std::string
     return std::make_unique<FakeOutputFile>(*this, path);
 }
 
+void FakeCommonDialog::Record(const char* kind) {
+    platform_.dialogs.push_back(
+        {kind, fileName, filter, dialogTitle, flags, fontName, fontSize, fontBold, fontItalic});
+}
+
+void FakeCommonDialog::ShowFont() {
+    Record("Font");
+    if (int error = platform_.fontDialogError) {
+        platform_.fontDialogError = 0;
+        throw platform::RuntimeError(error);
+    }
+    std::optional<FontChoice> answer;
+    if (!platform_.fontAnswers.empty()) {
+        answer = platform_.fontAnswers.front();
+        platform_.fontAnswers.pop_front();
+    }
+    if (!answer) throw platform::RuntimeError(platform::err::DialogCancelled);
+    if (answer->name.empty()) return;
+    fontName = answer->name;
+    fontSize = answer->size;
+    fontBold = answer->bold;
+    fontItalic = answer->italic;
+}
+
+void FakeCommonDialog::ShowPrinter() {
+    printSelection = false; // the page range opens as All
+    Record("Printer");
+    std::optional<PrinterChoice> answer;
+    if (!platform_.printerAnswers.empty()) {
+        answer = platform_.printerAnswers.front();
+        platform_.printerAnswers.pop_front();
+    }
+    if (!answer) throw platform::RuntimeError(platform::err::DialogCancelled);
+    if (!answer->name.empty()) {
+        printerName = answer->name;
+        printerSettings = "settings of " + answer->name;
+    }
+    printSelection = answer->selection;
+}
+
 void FakeCommonDialog::Show(const char* kind) {
-    platform_.dialogs.push_back({kind, fileName, filter, dialogTitle});
+    Record(kind);
     std::optional<std::string> answer;
     if (!platform_.dialogAnswers.empty()) {
         answer = platform_.dialogAnswers.front();
@@ -329,6 +425,77 @@ void FakeCommonDialog::Show(const char* kind) {
     fileName = *answer;
     size_t slash = answer->find_last_of('\\');
     fileTitle = slash == std::string::npos ? *answer : answer->substr(slash + 1);
+}
+
+// ---- printer ----
+
+std::vector<std::string> PrintJobRecord::Lines() const {
+    std::vector<std::string> lines;
+    for (const auto& page : pages)
+        for (const auto& item : page)
+            lines.push_back(item.text);
+    return lines;
+}
+
+void FakePrinter::Fail(std::string op, int nth, int times) {
+    int done = calls_[op];
+    faults_[std::move(op)] = {done + nth, done + nth + times - 1};
+}
+
+void FakePrinter::Enter(const std::string& op) {
+    int call = ++calls_[op];
+    auto it = faults_.find(op);
+    if (it != faults_.end() && call >= it->second.first && call <= it->second.last)
+        throw platform::RuntimeError(platform::err::PrinterError);
+}
+
+PrintJobRecord& FakePrinter::Open() {
+    if (!inJob_) throw platform::RuntimeError(platform::err::PrinterError);
+    return jobs.back();
+}
+
+void FakePrinter::Select(const std::string& name, const std::string& chosen) {
+    current = name;
+    settings = chosen;
+}
+
+platform::PageMetrics FakePrinter::StartJob(std::string_view title) {
+    AbortJob();
+    Enter("StartJob");
+    if (!current.empty() && !installed.contains(current))
+        throw platform::RuntimeError(platform::err::PrinterError);
+    jobs.push_back({std::string(title), current, font, {}, false, false});
+    inJob_ = true;
+    return metrics;
+}
+
+void FakePrinter::StartPage() {
+    Enter("StartPage");
+    Open().pages.emplace_back();
+}
+
+void FakePrinter::Text(int x, int y, std::string_view text) {
+    Enter("Text");
+    PrintJobRecord& job = Open();
+    if (job.pages.empty()) throw platform::RuntimeError(platform::err::PrinterError);
+    job.pages.back().push_back({x, y, std::string(text)});
+}
+
+void FakePrinter::EndPage() {
+    Enter("EndPage");
+    Open();
+}
+
+void FakePrinter::EndJob() {
+    Enter("EndJob");
+    Open().ended = true;
+    inJob_ = false;
+}
+
+void FakePrinter::AbortJob() {
+    if (!inJob_) return;
+    jobs.back().aborted = true;
+    inJob_ = false;
 }
 
 // ---- platform ----

@@ -55,6 +55,9 @@ class FakeForm : public platform::MdiFrame {
     // Nothing here is painted, and the bar on show is always the active document's.
     void BeginUpdate() override {}
     void EndUpdate() override {}
+    void Arrange(platform::Arrangement arrangement) override;
+    void ActivateNextChild() override;
+    void HoldRedraw(bool hold) override;
 
     // Test side.
     platform::Menu* OwnMenu() const { return menu_; }
@@ -74,9 +77,14 @@ class FakeForm : public platform::MdiFrame {
     // or, with no cancel button, reaches the key preview as the character 27.
     void PressKey(int key, int shift = 0);
     std::string name;
+    // Repaints of the frame's document area: one per document window moved or resized while
+    // redraw is not held, and one when the hold ends.
+    int repaints = 0;
 
   private:
     void ChildGone(FakeForm* child);
+    void ChildMoved();
+    bool redrawHeld_ = false;
 
     FakeForm* frame_; // the frame a document window lives in; null for others
     bool isFrame_;
@@ -143,16 +151,86 @@ class FakeCommonDialog : public platform::CommonDialog {
     explicit FakeCommonDialog(class FakePlatform& platform) : platform_(platform) {}
     void ShowOpen() override { Show("Open"); }
     void ShowSave() override { Show("Save"); }
+    void ShowFont() override;
+    void ShowPrinter() override;
 
   private:
     void Show(const char* kind);
+    void Record(const char* kind);
     FakePlatform& platform_;
 };
 
 // What a dialog looked like when it was shown.
 struct ShownDialog {
-    std::string kind; // "Open" or "Save"
+    std::string kind; // "Open", "Save", "Font" or "Printer"
     std::string fileName, filter, dialogTitle;
+    int flags = 0;
+    std::string fontName; // the font it opened with
+    float fontSize = 0;
+    bool fontBold = false, fontItalic = false;
+};
+
+// An answer to the font dialog: OK with this font; an empty name keeps the font shown.
+struct FontChoice {
+    std::string name;
+    float size = 0;
+    bool bold = false, italic = false;
+};
+// An answer to the printer dialog: OK with this printer (empty: the one shown) and page range.
+struct PrinterChoice {
+    std::string name;
+    bool selection = false;
+};
+
+// A print job as the printer received it.
+struct PrintedText {
+    int x, y;
+    std::string text;
+};
+struct PrintJobRecord {
+    std::string title, printer;
+    platform::FontDef font;
+    std::vector<std::vector<PrintedText>> pages;
+    bool ended = false, aborted = false;
+    // The lines of every page, in order.
+    std::vector<std::string> Lines() const;
+};
+
+// The printer: keeps the jobs it was given. Any operation can be made to fail with error 482
+// (`Fail`), as a printer that is switched off or out of paper would.
+class FakePrinter : public platform::Printer {
+  public:
+    void Select(const std::string& name, const std::string& settings) override;
+    platform::PageMetrics StartJob(std::string_view title) override;
+    void StartPage() override;
+    void Text(int x, int y, std::string_view text) override;
+    void EndPage() override;
+    void EndJob() override;
+    void AbortJob() override;
+
+    // Test side. Operation names: "StartJob", "StartPage", "Text", "EndPage", "EndJob". The
+    // nth call of `op` from now (1-based) and the `times` - 1 calls after it fail.
+    void Fail(std::string op, int nth = 1, int times = 1);
+    std::set<std::string, std::less<>> installed{"PDF", "Laser"}; // printers that exist
+    std::string current;                 // the printer selected; empty: the default
+    std::string settings;                // its settings
+    platform::PageMetrics metrics = [] { // 80 characters a line, 60 lines a page
+        platform::PageMetrics m;
+        m.width = 800, m.height = 600, m.lineHeight = 10;
+        m.charWidths.fill(10);
+        return m;
+    }();
+    std::vector<PrintJobRecord> jobs;
+
+  private:
+    void Enter(const std::string& op);
+    PrintJobRecord& Open();
+    struct Fault {
+        int first, last;
+    };
+    std::map<std::string, Fault, std::less<>> faults_;
+    std::map<std::string, int, std::less<>> calls_;
+    bool inJob_ = false;
 };
 
 // Thrown by EndProgram: the program ended at once.
@@ -177,6 +255,7 @@ class FakePlatform : public platform::Platform {
                          std::string_view defaultText) override;
     platform::FileSystem& Files() override { return files; }
     std::unique_ptr<platform::CommonDialog> CreateCommonDialog() override;
+    platform::Printer& PrinterService() override { return printer; }
     std::string SpecialFolder(int folder) override;
     std::string CommandLine() override { return commandLine; }
     platform::NumberFormat Numbers() override { return numbers; }
@@ -196,6 +275,10 @@ class FakePlatform : public platform::Platform {
     std::vector<ShownMessage> messages;
     std::deque<std::optional<std::string>> dialogAnswers; // chosen paths; nullopt cancels
     std::vector<ShownDialog> dialogs;
+    std::deque<std::optional<FontChoice>> fontAnswers;       // nullopt cancels
+    std::deque<std::optional<PrinterChoice>> printerAnswers; // nullopt cancels
+    int fontDialogError = 0; // when set, the next font dialog fails with this error
+    FakePrinter printer;
     int beeps = 0;
     // Input boxes: each takes the next answer (nullopt is Cancel); with none left, Cancel.
     std::deque<std::optional<std::string>> inputAnswers;

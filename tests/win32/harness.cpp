@@ -4,6 +4,7 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_input_box.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_printer.h"
 
 #include <cctype>
 #include <cstring>
@@ -167,4 +168,23 @@ void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut)
 void TakeBackQuit() {
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+namespace {
+std::shared_ptr<void> PressInDialog(int button) {
+    return std::make_shared<win32_test::DialogDriver>(
+        [button](HWND dialog) { PostMessageA(dialog, WM_COMMAND, button, 0); });
+}
+} // namespace
+
+std::shared_ptr<void> AnswerFontDialog(bool ok) {
+    return PressInDialog(ok ? IDOK : IDCANCEL);
+}
+
+std::shared_ptr<void> AnswerPrinterDialog(bool ok) {
+    return PressInDialog(ok ? IDOK : IDCANCEL);
+}
+
+bool ContractHasPrinter() {
+    return !platform::win32::DefaultPrinterName().empty();
 }

@@ -49,6 +49,27 @@ int ScreenDpiY() {
     return ScreenDpi().y;
 }
 
+namespace {
+HWND heldArea = nullptr;
+} // namespace
+
+void HoldPaintInside(HWND area) {
+    heldArea = area;
+}
+
+void ReleasePaint() {
+    heldArea = nullptr;
+}
+
+bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result) {
+    if (!heldArea) return false;
+    if (msg != WM_PAINT && msg != WM_NCPAINT && msg != WM_ERASEBKGND) return false;
+    if (!IsChild(heldArea, hwnd)) return false;
+    if (msg == WM_PAINT) ValidateRect(hwnd, nullptr);
+    result = msg == WM_ERASEBKGND ? 1 : 0;
+    return true;
+}
+
 int ShiftState() {
     int state = 0;
     if (GetKeyState(VK_SHIFT) < 0) state |= shift::Shift;

@@ -53,6 +53,13 @@ inline constexpr int kMenuCommandBase = 0x1000;
 inline constexpr int kWindowListFirst = 0xFF00;
 inline constexpr int kFirstControlId = 100;
 
+// While the frame arranges its document windows, the windows inside `area` (the frame's
+// document area) skip their paints and frames; the frame repaints them all once at the end.
+void HoldPaintInside(HWND area);
+void ReleasePaint();
+// A paint message to a window inside the held area: used up (with its result) while held.
+bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result);
+
 // Private messages.
 inline constexpr UINT kMsgDeferredActivate = WM_APP + 1; // wParam: TRUE activate, FALSE deactivate
 inline constexpr UINT kMsgListRedraw = WM_APP + 2;       // a list box turns drawing back on

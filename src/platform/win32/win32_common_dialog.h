@@ -17,6 +17,9 @@ class Win32CommonDialog : public CommonDialog {
   public:
     void ShowOpen() override { Show(false); }
     void ShowSave() override { Show(true); }
+    // The font and printer dialogs (win32_print_dialogs.cpp).
+    void ShowFont() override;
+    void ShowPrinter() override;
 
   private:
     void Show(bool save);

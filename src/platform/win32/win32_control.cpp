@@ -63,6 +63,7 @@ LRESULT CALLBACK Win32ControlCore::ControlProc(HWND hwnd, UINT msg, WPARAM wPara
 LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (hasTooltip_) form_.Tooltips().Relay(hwnd_, msg, wParam, lParam);
     LRESULT result = 0;
+    if (SkipHeldPaint(hwnd_, msg, result)) return result;
     if (OnOwnMessage(msg, wParam, lParam, result)) return result;
     return CallDefault(msg, wParam, lParam);
 }

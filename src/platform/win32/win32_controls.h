@@ -51,6 +51,7 @@ class Win32CheckBox : public Win32Control<CheckBox> {
 class Win32TextBox : public Win32Control<TextBox> {
   public:
     using Win32Control::Win32Control;
+    ~Win32TextBox() override;
     void Create(HWND parent, const ControlDef& def, HFONT font) override;
     void OnCommand(int code) override;
     bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -64,6 +65,8 @@ class Win32TextBox : public Win32Control<TextBox> {
     void SetSelText(std::string_view text) override;
     std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
+    FontDef Font() const override { return font_; }
+    void SetFont(const FontDef& font) override;
 
   private:
     // A change made by the program: EN_CHANGE is held back and onChange runs once after.
@@ -72,6 +75,9 @@ class Win32TextBox : public Win32Control<TextBox> {
 
     bool writing_ = false;
     size_t capacity_ = std::string::npos; // characters the box holds
+    // The font as the program set it; a box declared without one shows the dialog font.
+    FontDef font_{"MS Shell Dlg", 8, 400, false, 1};
+    HFONT ownFont_ = nullptr; // made by SetFont; the form owns the font of the definition
 };
 
 class Win32ListBox : public Win32Control<ListBox> {

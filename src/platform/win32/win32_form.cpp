@@ -3,6 +3,7 @@
 #include "platform/win32/win32_form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "platform/win32/win32_common.h"
@@ -51,6 +52,7 @@ void Win32FormCore::DestroySilently() {
 }
 
 LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT held = 0; SkipHeldPaint(hwnd_, msg, held)) return held;
     switch (msg) {
     case WM_CREATE: {
         LRESULT result = DefaultProc(msg, wParam, lParam);
@@ -145,8 +147,9 @@ void Win32FormCore::CreateControls() {
 namespace {
 
 HFONT CreateNamedFont(const FontDef& f, int charset) {
-    return CreateFontA(-MulDiv(f.points, ScreenDpiY(), 72), 0, 0, 0, f.weight, f.italic, FALSE,
-                       FALSE, static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    const int height = -static_cast<int>(std::lround(f.points * ScreenDpiY() / 72.0));
+    return CreateFontA(height, 0, 0, 0, f.weight, f.italic, FALSE, FALSE,
+                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
 }
 
@@ -163,9 +166,7 @@ bool HasFace(HFONT font, const std::string& name) {
 
 } // namespace
 
-HFONT Win32FormCore::FontFor(const ControlDef& def) {
-    if (!def.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    const FontDef& f = *def.font;
+HFONT CreateScreenFont(const FontDef& f) {
     HFONT font = CreateNamedFont(f, f.charset);
     // A system without the named face in that character set would give some other face of
     // the set; the named face in the system's own set keeps the look the window was made for.
@@ -178,6 +179,12 @@ HFONT Win32FormCore::FontFor(const ControlDef& def) {
             DeleteObject(named);
         }
     }
+    return font;
+}
+
+HFONT Win32FormCore::FontFor(const ControlDef& def) {
+    if (!def.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = CreateScreenFont(*def.font);
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.push_back(font);
     return font;

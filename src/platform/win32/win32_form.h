@@ -18,6 +18,10 @@ namespace platform::win32 {
 class Win32Menu;
 class Win32Tooltips;
 
+// A screen font made from a definition, the caller's to delete; null when the system makes
+// none. Without the named face in the wanted character set, the face in the system's set.
+HFONT CreateScreenFont(const FontDef& font);
+
 class Win32FormCore {
   public:
     explicit Win32FormCore(const FormDef& def);

@@ -67,6 +67,10 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Menu* ShownMenu() const override;
     void BeginUpdate() override;
     void EndUpdate() override;
+    // Window arrangement (win32_mdi_arrange.cpp).
+    void Arrange(Arrangement arrangement) override;
+    void ActivateNextChild() override;
+    void HoldRedraw(bool hold) override;
 
     HWND Client() const { return client_; }
     // Shows the active document's bar, or the frame's own when there is none.
@@ -106,6 +110,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     HWND client_ = nullptr;
     int showCommand_; // for the next Show: the program's start-up one, then SW_SHOW
     bool everShown_ = false;
+    bool redrawHeld_ = false; // painting of the document area held (HoldRedraw)
     Win32Menu* shown_ = nullptr;
     // Until the frame first shows, the bar on show is only noted: each bar put on a window
     // lays the window out again, and at start-up the document's bar soon replaces the frame's.

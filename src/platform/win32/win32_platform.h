@@ -9,6 +9,7 @@
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_printer.h"
 
 namespace platform::win32 {
 
@@ -35,6 +36,7 @@ class Win32Platform : public Platform {
                          std::string_view defaultText) override;
     FileSystem& Files() override { return files_; }
     std::unique_ptr<CommonDialog> CreateCommonDialog() override;
+    Printer& PrinterService() override { return printer_; }
     std::string SpecialFolder(int folder) override;
     // The shell's path of a special folder (SpecialFolder asks it for all but the Windows
     // and system folders).
@@ -65,6 +67,7 @@ class Win32Platform : public Platform {
     Win32FileSystem files_;
     Win32Clipboard clipboard_;
     Win32Locale locale_;
+    Win32Printer printer_;
 };
 
 } // namespace platform::win32

@@ -2,12 +2,19 @@
 // click events the program relies on.
 #include <algorithm>
 
+#include "platform/errors.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_form.h"
 
 namespace platform::win32 {
 
+Win32TextBox::~Win32TextBox() {
+    if (ownFont_) DeleteObject(ownFont_);
+}
+
 void Win32TextBox::Create(HWND parent, const ControlDef& def, HFONT font) {
+    if (def.font) font_ = *def.font;
     DWORD style = ES_AUTOHSCROLL;
     if (def.kind == ControlKind::MultiLineBox)
         style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
@@ -127,6 +134,15 @@ void Win32TextBox::SetSelText(std::string_view text) {
         ::SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.c_str()));
         ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
     });
+}
+
+void Win32TextBox::SetFont(const FontDef& font) {
+    HFONT made = CreateScreenFont(font);
+    if (!made) throw RuntimeError(err::InvalidPropertyValue);
+    if (hwnd_) ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+    if (ownFont_) DeleteObject(ownFont_);
+    ownFont_ = made;
+    font_ = font;
 }
 
 std::intptr_t Win32TextBox::SendMessage(unsigned message, std::uintptr_t wParam,

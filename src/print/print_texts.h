@@ -1,0 +1,6 @@
+// Texts of fonts and printing, defined once.
+#pragma once
+
+namespace print::text {
+inline constexpr const char* PrinterError = "Printer error";
+} // namespace print::text

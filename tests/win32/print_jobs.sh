@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Printing to a real printer under Wine: makes sure a print server runs with a PDF printer
+# as the default, runs the Windows test that prints two documents with "Print all", waits
+# for the two jobs as PDF files and reads them back: text, line breaks, wrapping and pages.
+# Where the print server cannot be started the test says so and counts as skipped (exit 77).
+# Usage: print_jobs.sh win32_tests.exe
+set -u
+exe=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
+skip() {
+  echo "SKIPPED: $*; printing to a real printer was not tried."
+  exit 77
+}
+fail() {
+  echo "FAILED: $*"
+  exit 1
+}
+for tool in cupsd lpadmin lpstat pdftotext pdfinfo; do
+  command -v $tool >/dev/null || skip "$tool is not installed (packages cups, printer-driver-cups-pdf, poppler-utils)"
+done
+[ -f /etc/cups/cups-pdf.conf ] || skip "the PDF printer driver is not installed (printer-driver-cups-pdf)"
+
+# The print server: start it unless it runs, and wait until it answers.
+if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+  cupsd 2>/tmp/scrivex-cupsd.err || skip "cupsd could not start ($(cat /tmp/scrivex-cupsd.err))"
+  for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
+  lpstat -r 2>/dev/null | grep -q "is running" || skip "cupsd did not come up"
+fi
+if ! lpstat -p PDF >/dev/null 2>&1; then
+  lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
+    skip "the PDF printer could not be added (needs root)"
+fi
+lpadmin -d PDF 2>/dev/null || skip "the PDF printer could not be made the default"
+
+# Where the PDF printer puts a job: its configured folder, for the user that prints.
+out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -1)
+out=${out:-\$\{HOME\}/PDF}
+out=${out//\$\{HOME\}/$HOME}
+out=${out//\$\{USER\}/$(id -un)}
+mkdir -p "$out"
+rm -f "$out"/ScrivexPrint*.pdf "$out"/Scrivex_contract*.pdf
+
+test_name=ProgramPrinting.PrintAllSendsOneJobPerDocument
+output=$(SCRIVEX_PRINT_TEST=1 timeout 120 "$root/scripts/wine-run" "$exe" --gtest_filter=$test_name 2>&1)
+rc=$?
+echo "$output"
+[ $rc -eq 0 ] || fail "the Windows test failed ($rc)"
+grep -q "\[       OK \] $test_name" <<<"$output" || fail "the Windows test did not run"
+
+# Both jobs, each once, within a minute.
+for _ in $(seq 120); do
+  a=$(ls "$out"/ScrivexPrintA*.pdf 2>/dev/null | head -1)
+  b=$(ls "$out"/ScrivexPrintB*.pdf 2>/dev/null | head -1)
+  [ -n "$a" ] && [ -n "$b" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+  sleep 0.5
+done
+[ -n "$a" ] || fail "no PDF for the first document in $out"
+[ -n "$b" ] || fail "no PDF for the second document in $out"
+[ "$(ls "$out"/ScrivexPrint*.pdf | wc -l)" -eq 2 ] || fail "not exactly two jobs: $(ls "$out")"
+sleep 1 # the driver may still be closing the last file
+
+# The first document: its lines as they stand, and the long line wrapped between words, with
+# every word once and in order.
+text_a=$(pdftotext -layout "$a" - | sed 's/[[:space:]]*$//' | grep -v '^$' | tr -d '\f')
+echo "--- first job:"; echo "$text_a"
+[ "$(sed -n 1p <<<"$text_a")" = "First document" ] || fail "first line of the first job"
+[ "$(sed -n 2p <<<"$text_a")" = "second line" ] || fail "second line of the first job"
+wrapped=$(grep alpha <<<"$text_a")
+[ "$(wc -l <<<"$wrapped")" -ge 2 ] || fail "the long line was not wrapped"
+words=$(tr -s ' ' '\n' <<<"$wrapped" | grep -v '^$' | tr '\n' ' ')
+expected=$(for i in $(seq 1 40); do printf 'alpha%02d ' $i; done)
+[ "$words" = "$expected" ] || fail "the wrapped words differ: $words"
+[ "$(tail -1 <<<"$text_a")" = "last line" ] || fail "last line of the first job"
+[ "$(pdfinfo "$a" | sed -n 's/^Pages:[[:space:]]*//p')" = 1 ] || fail "the first job is not one page"
+
+# The second document: 150 lines over several pages, each page full but the last, none lost.
+pages=$(pdfinfo "$b" | sed -n 's/^Pages:[[:space:]]*//p')
+echo "--- second job: $pages pages"
+[ "${pages:-0}" -ge 2 ] || fail "the second job should take more than one page"
+all=""
+per_page=0
+for p in $(seq 1 "$pages"); do
+  page=$(pdftotext -layout -f "$p" -l "$p" "$b" - | sed 's/[[:space:]]*$//' | grep -v '^$' | tr -d '\f')
+  n=$(wc -l <<<"$page")
+  echo "page $p: $n lines, $(head -1 <<<"$page") .. $(tail -1 <<<"$page")"
+  [ "$p" -eq 1 ] && per_page=$n
+  [ "$p" -lt "$pages" ] && [ "$n" -ne "$per_page" ] && fail "page $p is not full"
+  all+="$page"$'\n'
+done
+expected=$(for i in $(seq 1 150); do printf 'Line %03d\n' $i; done)
+[ "$(printf '%s' "$all")" = "$expected" ] || fail "the lines of the second job differ"
+echo "Both jobs printed as expected."

@@ -1,0 +1,56 @@
+// Printing from the program to a real printer. The jobs land where the print server puts
+// them; print_jobs.sh starts the server, runs this test and reads the jobs back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/app.h"
+#include "app/frame_window.h"
+#include "harness_support.h"
+#include "platform/win32/win32_printer.h"
+
+namespace {
+
+// Forty words of eight characters: one line far wider than a page.
+std::string LongLine() {
+    std::string line;
+    for (int i = 1; i <= 40; ++i)
+        line += (i > 1 ? " alpha" : "alpha") + std::string(i < 10 ? "0" : "") + std::to_string(i);
+    return line;
+}
+
+// Lines "Line 001" to "Line 150": more than two pages.
+std::string ManyLines() {
+    std::string text;
+    for (int i = 1; i <= 150; ++i) {
+        std::string n = std::to_string(i);
+        text += "Line " + std::string(3 - n.size(), '0') + n + "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ProgramPrinting, PrintAllSendsOneJobPerDocument) {
+    if (!std::getenv("SCRIVEX_PRINT_TEST"))
+        GTEST_SKIP() << "prints real pages: run by print_jobs.sh";
+    ASSERT_FALSE(platform::win32::DefaultPrinterName().empty()) << "no default printer";
+    win32_test::ScriptedPlatform platform;
+    app::App app{platform};
+    app.Start();
+    app.frame().form().onActivate = nullptr;
+    platform.DoEvents();
+
+    core::Document* first = app.ActiveDocument();
+    first->form().SetCaption("ScrivexPrintA");
+    first->Text1().SetText("First document\r\nsecond line\r\n\r\n" + LongLine() + "\r\nlast line");
+    ASSERT_TRUE(app.NewDocument());
+    core::Document* second = app.ActiveDocument();
+    second->form().SetCaption("ScrivexPrintB");
+    second->Text1().SetText(ManyLines());
+
+    platform::Menu& menu = second->menu();
+    ASSERT_TRUE(menu.Choose(menu.Find("mnuFilePrintAll")));
+    for (const auto& box : platform.shown)
+        ADD_FAILURE() << box.title << ": " << box.text;
+}
