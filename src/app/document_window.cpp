@@ -11,6 +11,9 @@
 #include "calc/calculator_window.h"
 #include "core/document_flags.h"
 #include "core/text_helpers.h"
+#include "desktop/clipboard_viewer.h"
+#include "desktop/launcher.h"
+#include "desktop/visibility.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
 #include "files/save_question.h"
@@ -266,14 +269,24 @@ void Document::mnuInsertDate_Click(int) {}
 void Document::mnuTools1RowCalc_Click(int) {
     calc::OpenCalculator(app_);
 }
-void Document::mnuToolsClipboardViewer_Click(int) {}
-void Document::mnuToolsSystemConfig_Click(int) {}
-void Document::mnuToolsShell_Click(int) {}
+void Document::mnuToolsClipboardViewer_Click(int) {
+    desktop::OpenClipboardViewer(app_);
+}
+void Document::mnuToolsSystemConfig_Click(int index) {
+    desktop::OpenSystemFile(app_, index);
+}
+void Document::mnuToolsShell_Click(int index) {
+    desktop::RunProgram(app_, index);
+}
 
 // ---- View: always on top and the tray ----
-void Document::mnuViewAOT_Click(int) {}
+void Document::mnuViewAOT_Click(int) {
+    desktop::AlwaysOnTop(app_, *this);
+}
 void Document::mnuViewShowTaskbar_Click(int) {}
-void Document::mnuViewShowSystray_Click(int) {}
+void Document::mnuViewShowSystray_Click(int) {
+    desktop::TraySwitch(app_, *this);
+}
 
 // ---- Format ----
 // Word wrap stays disabled: no operation is bound to it.
@@ -291,7 +304,11 @@ void Document::mnuWindowNext_Click(int) {}
 void Document::mnuWindowTile_Click(int) {}
 
 // ---- Help ----
-void Document::mnuHelpAbout_Click(int) {}
-void Document::mnuHelpHelp_Click(int) {}
+void Document::mnuHelpAbout_Click(int) {
+    desktop::About(app_);
+}
+void Document::mnuHelpHelp_Click(int) {
+    desktop::ShowHelp(app_);
+}
 
 } // namespace app

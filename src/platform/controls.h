@@ -113,6 +113,22 @@ class Image : public Control {
     virtual void SetPicture(IconHandle icon) = 0;
 };
 
+// A bitmap owned by the windowing system; 0 is none.
+using BitmapHandle = std::uintptr_t;
+
+// A picture box: shows a bitmap that it owns, keeps a drag icon, and reports the mouse moving
+// over it with the position in pixels.
+class PictureBox : public Control {
+  public:
+    virtual BitmapHandle Picture() const = 0;
+    // Takes the bitmap over; the one shown before is freed.
+    virtual void SetPicture(BitmapHandle bitmap) = 0;
+    virtual IconHandle DragIcon() const = 0;
+    virtual void SetDragIcon(IconHandle icon) = 0;
+
+    std::function<void(int button, int shift, int x, int y)> onMouseMove;
+};
+
 enum class PanelStyle { Text, Date, Time, Insert, Caps, Num, Scroll };
 enum class PanelSize { Fixed, Spring, Contents }; // Spring takes the free width
 enum class PanelAlign { Left, Center };

@@ -42,6 +42,7 @@ enum class ControlKind {
     ComboList,
     StatusBar,
     Image, // shows an icon
+    PictureBox,
 };
 
 struct ControlDef {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/common_dialog.h"
+#include "platform/desktop_services.h"
 #include "platform/file_system.h"
 #include "platform/form.h"
 #include "platform/menu.h"
@@ -68,6 +69,8 @@ class Platform {
     virtual void DoEvents() = 0;
     // Ends the program at once: no further events, no questions.
     [[noreturn]] virtual void EndProgram() = 0;
+    // The tray, topmost switch, program starts, settings store and clipboard viewer chain.
+    virtual DesktopServices& Desktop() = 0;
 };
 
 } // namespace platform

@@ -23,3 +23,9 @@ struct InputBoxSeen {
 std::string AnswerInputBox(std::string_view prompt, std::string_view title,
                            std::string_view defaultText, std::optional<std::string> typed,
                            InputBoxSeen& seen);
+
+// The desktop services' counterparts of a user or another program: a copy into the clipboard,
+// the mouse over a picture box (the tray's callback message arrives the same way).
+void ContractCopyText(std::string_view text);
+void ContractCopyBitmap();
+void ContractMouseMove(platform::PictureBox& box, int x, int y);

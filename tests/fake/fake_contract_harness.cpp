@@ -31,3 +31,15 @@ std::string AnswerInputBox(std::string_view prompt, std::string_view title,
     seen = {shown.title, shown.prompt, shown.defaultText};
     return answer;
 }
+
+void ContractCopyText(std::string_view text) {
+    static_cast<fake::FakePlatform&>(ContractPlatform()).desktop.CopyText(text);
+}
+
+void ContractCopyBitmap() {
+    static_cast<fake::FakePlatform&>(ContractPlatform()).desktop.CopyBitmap(0xB17);
+}
+
+void ContractMouseMove(platform::PictureBox& box, int x, int y) {
+    dynamic_cast<fake::FakePictureBox&>(box).MouseMove(x, y);
+}

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fake/fake_controls.h"
+#include "fake/fake_desktop.h"
 #include "platform/platform.h"
 
 namespace fake {
@@ -178,6 +179,7 @@ class FakePlatform : public platform::Platform {
     // Runs the waiting events in order, and those that they queue in turn.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
+    platform::DesktopServices& Desktop() override { return desktop; }
 
     // Test side.
     std::deque<platform::Answer> answers; // answers to the next message boxes, in order
@@ -202,6 +204,7 @@ class FakePlatform : public platform::Platform {
     // events run. Tests queue keys, text changes and activations as small functions.
     std::deque<std::function<void()>> pendingEvents;
     int doEventsCalls = 0;
+    FakeDesktop desktop;
 };
 
 } // namespace fake

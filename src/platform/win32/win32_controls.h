@@ -127,6 +127,22 @@ class Win32ComboList : public Win32Control<ComboList> {
     void SetListIndex(int index) override;
 };
 
+class Win32PictureBox : public Win32Control<PictureBox> {
+  public:
+    using Win32Control::Win32Control;
+    ~Win32PictureBox() override;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    BitmapHandle Picture() const override { return picture_; }
+    void SetPicture(BitmapHandle bitmap) override;
+    IconHandle DragIcon() const override { return dragIcon_; }
+    void SetDragIcon(IconHandle icon) override { dragIcon_ = icon; }
+
+  private:
+    BitmapHandle picture_ = 0;
+    IconHandle dragIcon_ = 0;
+};
+
 class Win32Image : public Win32Control<Image> {
   public:
     using Win32Control::Win32Control;

@@ -21,8 +21,9 @@ class Win32Menu : public Menu {
     HMENU WindowList() const { return windowList_; }
     // Runs the item behind a command ID that the system reported; false when not ours.
     bool ChooseReported(int id);
-    // Pops up the children of a top-level item at a screen point and runs the chosen item.
-    bool Popup(HWND owner, int topItem, int x, int y);
+    // Pops up the children of a top-level item at a screen point and runs the chosen item;
+    // `defaultItem` (a command, or -1 for none) is drawn bold.
+    bool Popup(HWND owner, int topItem, int x, int y, int defaultItem = -1);
 
     // Forms that refer to this menu, told when it goes away.
     void AddUser(Win32FormCore* form);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 
 namespace platform::win32 {
@@ -43,6 +44,7 @@ class Win32Platform : public Platform {
     // Handles the messages waiting now, then returns.
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
+    DesktopServices& Desktop() override { return desktop_; }
 
     // Runs the message loop until the frame is gone; returns the program's exit code. Shows
     // the frame first if the program has not.
@@ -57,6 +59,7 @@ class Win32Platform : public Platform {
     HINSTANCE instance_;
     int showCommand_;
     Win32FileSystem files_;
+    Win32DesktopServices desktop_;
 };
 
 } // namespace platform::win32
