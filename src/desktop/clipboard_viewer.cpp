@@ -17,8 +17,8 @@ platform::FormDef ClipViewFormDef() {
         {K::Button,       "cmdHide",  text::ClipHide,        3450, 3600, 1935, 375,  4, false},
     };
     // clang-format on
-    platform::FormDef def = core::ToolFormFromTable(ClipViewWindow::kFormName,
-                                                    text::ClipViewTitle, 5535, 4155, rows);
+    platform::FormDef def =
+        core::ToolFormFromTable(ClipViewWindow::kFormName, text::ClipViewTitle, 5535, 4155, rows);
     def.keyPreview = true;
     core::Control(def, "cmdHide").isDefault = true;
     return def;
@@ -49,7 +49,8 @@ platform::PictureBox& ClipViewWindow::Picture1() {
 void ClipViewWindow::Form_Load() {
     form_->SetIcon(program_.ProgramIcon());
     // Joining shows the clipboard as it is now.
-    link_ = program_.platform.Desktop().JoinClipboardViewers(*form_, [this] { ClipboardChanged(); });
+    link_ =
+        program_.platform.Desktop().JoinClipboardViewers(*form_, [this] { ClipboardChanged(); });
 }
 
 void ClipViewWindow::ClipboardChanged() {

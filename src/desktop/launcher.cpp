@@ -52,8 +52,8 @@ void RunProgram(core::Program& program, int index) {
 }
 
 std::string SystemFilePath(const core::GlobalPaths& paths, int index) {
-    static const char* const names[] = {"autoexec.bat", "config.sys", "msdos.sys",
-                                        "bootlog.txt",  "boot.ini",   "system.ini",
+    static const char* const names[] = {"autoexec.bat", "config.sys",   "msdos.sys",
+                                        "bootlog.txt",  "boot.ini",     "system.ini",
                                         "win.ini",      "winstart.bat", "hosts"};
     if (index < 0 || index > kHostsItem) return "";
     if (index <= 4) return paths.systemRoot + names[index];

@@ -73,9 +73,9 @@ void TrayWindow::picSystray_MouseMove(int, int, int x, int) {
         menu_->SetChecked("mnuSystrayAOT", program_.FrameMenu().Checked("mnuViewAOT"));
         menu_->SetEnabled("mnuSystrayShowScrivex", minimised);
         menu_->SetEnabled("mnuSystrayHideScrivex", !minimised);
-        program_.platform.Desktop().PopupMenu(
-            *form_, *menu_, "mnuSystray",
-            minimised ? "mnuSystrayShowScrivex" : "mnuSystrayHideScrivex");
+        program_.platform.Desktop().PopupMenu(*form_, *menu_, "mnuSystray",
+                                              minimised ? "mnuSystrayShowScrivex"
+                                                        : "mnuSystrayHideScrivex");
     }
 }
 

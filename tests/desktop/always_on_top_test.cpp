@@ -55,7 +55,8 @@ TEST_F(AlwaysOnTopTest, EachOfTheThreeSwitchesTogglesAllTreesAndTheWholeSet) {
     EXPECT_EQ(Marks(), (std::vector<bool>{false, false, false, false}));
 
     // The frame's item, with no document window open.
-    while (Active()) Active()->form().Close(platform::UnloadMode::Code);
+    while (Active())
+        Active()->form().Close(platform::UnloadMode::Code);
     platform.desktop.topmostLog.clear();
     frame().PressShortcut(platform::Plain(platform::key::F(4)));
     EXPECT_EQ(platform.desktop.topmostLog, Applied(true));

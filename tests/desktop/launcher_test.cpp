@@ -8,7 +8,9 @@ namespace {
 
 class LauncherTest : public AppTest {
   protected:
-    void Shell(int index) { Active()->menu().Choose(Active()->menu().Find("mnuToolsShell", index)); }
+    void Shell(int index) {
+        Active()->menu().Choose(Active()->menu().Find("mnuToolsShell", index));
+    }
     void SystemFile(platform::Menu& menu, int index) {
         menu.Choose(menu.Find("mnuToolsSystemConfig", index));
     }
@@ -16,13 +18,13 @@ class LauncherTest : public AppTest {
 
 TEST_F(LauncherTest, ProgramTableStartsByIndexAndFailuresOnlyBeep) {
     Start();
-    platform.desktop.programs = {"notepad.exe", "calc.exe", "charmap.exe", "explorer.exe",
+    platform.desktop.programs = {"notepad.exe", "calc.exe",     "charmap.exe",  "explorer.exe",
                                  "mspaint.exe", "cdplayer.exe", "sndrec32.exe", "control.exe",
-                                 "telnet.exe", "command.exe", "cmd.exe"};
+                                 "telnet.exe",  "command.exe",  "cmd.exe"};
     const std::pair<int, const char*> table[] = {
-        {1, "notepad.exe"},   {2, "calc.exe"},     {3, "charmap.exe"},  {4, "explorer.exe"},
-        {5, "mspaint.exe"},   {6, "cdplayer.exe"}, {7, "sndrec32.exe"}, {18, "control.exe"},
-        {29, "telnet.exe"},   {31, "command.exe"}, {32, "cmd.exe"}};
+        {1, "notepad.exe"}, {2, "calc.exe"},     {3, "charmap.exe"},  {4, "explorer.exe"},
+        {5, "mspaint.exe"}, {6, "cdplayer.exe"}, {7, "sndrec32.exe"}, {18, "control.exe"},
+        {29, "telnet.exe"}, {31, "command.exe"}, {32, "cmd.exe"}};
     for (auto [index, commandLine] : table) {
         Shell(index);
         ASSERT_FALSE(platform.desktop.started.empty());
@@ -62,10 +64,11 @@ TEST_F(LauncherTest, ShellRunsTheTypedCommandLineAndCancelDoesNothing) {
 
 TEST_F(LauncherTest, SystemFilePathsComeFromTheGivenFolders) {
     core::GlobalPaths paths{"D:\\WINNT", "D:\\WINNT\\system32", "D:\\"};
-    const char* expected[] = {
-        "D:\\autoexec.bat",      "D:\\config.sys",    "D:\\msdos.sys",
-        "D:\\bootlog.txt",       "D:\\boot.ini",      "D:\\WINNT\\system.ini",
-        "D:\\WINNT\\win.ini",    "D:\\WINNT\\winstart.bat", "D:\\WINNT\\hosts"};
+    const char* expected[] = {"D:\\autoexec.bat",   "D:\\config.sys",
+                              "D:\\msdos.sys",      "D:\\bootlog.txt",
+                              "D:\\boot.ini",       "D:\\WINNT\\system.ini",
+                              "D:\\WINNT\\win.ini", "D:\\WINNT\\winstart.bat",
+                              "D:\\WINNT\\hosts"};
     for (int i = 0; i <= 8; ++i)
         EXPECT_EQ(desktop::SystemFilePath(paths, i), expected[i]) << i;
     EXPECT_EQ(desktop::HostsInSystemFolder(paths), "D:\\WINNT\\system32\\drivers\\etc\\hosts");
@@ -102,7 +105,8 @@ TEST_F(LauncherTest, SystemFileOpensInTheEmptyWindowOrANewOneOrSaysItIsMissing) 
 
 TEST_F(LauncherTest, SystemFileFromTheFrameMakesAWindowOnlyForAnExistingFile) {
     Start();
-    while (Active()) Active()->form().Close(platform::UnloadMode::Code);
+    while (Active())
+        Active()->form().Close(platform::UnloadMode::Code);
     SystemFile(app.FrameMenu(), 0);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "File C:\\autoexec.bat doesn't exist.");

@@ -143,7 +143,8 @@ TEST_F(TrayTest, TrayMenuCommandsBringTheFrameBackFirst) {
     EXPECT_EQ(Count(), 2);
 
     // Open with no window makes one first, then asks for the file.
-    while (Active()) Active()->form().Close(platform::UnloadMode::Code);
+    while (Active())
+        Active()->form().Close(platform::UnloadMode::Code);
     frame().SetState(WindowState::Minimized);
     platform.files.files["C:\\a.txt"] = "alpha";
     platform.dialogAnswers = {"C:\\a.txt"};

@@ -46,8 +46,8 @@ std::string FakeSettingsStore::Read(std::string_view app, std::string_view secti
     return it == values.end() ? std::string(defaultValue) : it->second;
 }
 
-void FakeSettingsStore::Write(std::string_view app, std::string_view section,
-                              std::string_view key, std::string_view value) {
+void FakeSettingsStore::Write(std::string_view app, std::string_view section, std::string_view key,
+                              std::string_view value) {
     values[std::string(app) + "\\" + std::string(section) + "\\" + std::string(key)] = value;
 }
 

@@ -77,7 +77,7 @@ class FakeDesktop : public platform::DesktopServices {
     FakeSettingsStore settings;
     std::map<const platform::Form*, bool> topmost;
     std::vector<std::pair<std::string, bool>> topmostLog; // form name, mark; in call order
-    std::set<std::string> programs; // names that start, lower case
+    std::set<std::string> programs;                       // names that start, lower case
     std::vector<std::string> started;
     // The clipboard; changing it tells every viewer.
     void CopyText(std::string_view text);

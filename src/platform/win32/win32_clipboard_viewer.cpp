@@ -60,10 +60,9 @@ class Win32ViewerLink : public ClipboardViewerLink {
             // The copy in memory is lost: take the one in the store, else the window class's
             // own procedure; a null procedure is never put back.
             std::string stored = store_.Read(kViewerStoreApp, kViewerStoreSection, key_, "");
-            saved_ = reinterpret_cast<WNDPROC>(static_cast<std::uintptr_t>(
-                std::strtoull(stored.c_str(), nullptr, 10)));
-            if (!saved_)
-                saved_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC));
+            saved_ = reinterpret_cast<WNDPROC>(
+                static_cast<std::uintptr_t>(std::strtoull(stored.c_str(), nullptr, 10)));
+            if (!saved_) saved_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC));
             return Unhook(msg, wParam, lParam);
         }
         switch (msg) {

@@ -80,7 +80,8 @@ ClipboardContents Win32DesktopServices::ReadClipboard() {
     }
     if (IsClipboardFormatAvailable(CF_BITMAP)) {
         if (HANDLE bitmap = GetClipboardData(CF_BITMAP))
-            contents.bitmap = reinterpret_cast<BitmapHandle>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
+            contents.bitmap =
+                reinterpret_cast<BitmapHandle>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
     }
     CloseClipboard();
     return contents;

@@ -45,8 +45,8 @@ class Win32DesktopServices : public DesktopServices {
     void StartProgram(std::string_view commandLine) override;
     SettingsStore& Settings() override { return settings_; }
     ClipboardContents ReadClipboard() override;
-    std::unique_ptr<ClipboardViewerLink> JoinClipboardViewers(Form& form,
-                                                              std::function<void()> onChange) override;
+    std::unique_ptr<ClipboardViewerLink>
+    JoinClipboardViewers(Form& form, std::function<void()> onChange) override;
     void PopupMenu(Form& owner, Menu& menu, std::string_view topItem,
                    std::string_view defaultItem) override;
 

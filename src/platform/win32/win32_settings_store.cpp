@@ -32,15 +32,16 @@ std::string Win32SettingsStore::Read(std::string_view app, std::string_view sect
     return value;
 }
 
-void Win32SettingsStore::Write(std::string_view app, std::string_view section,
-                               std::string_view key, std::string_view value) {
+void Win32SettingsStore::Write(std::string_view app, std::string_view section, std::string_view key,
+                               std::string_view value) {
     HKEY hkey = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0,
-                        KEY_WRITE, nullptr, &hkey, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hkey, nullptr) != ERROR_SUCCESS)
         return;
     std::string text = CString(value);
     RegSetValueExA(hkey, CString(key).c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+                   reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
     RegCloseKey(hkey);
 }
 

@@ -45,8 +45,8 @@ Win32TrayIcons::Win32TrayIcons() {
     cls.lpszClassName = kListenerClass;
     RegisterClassA(&cls); // fails harmlessly when a second object registers it again
     TaskbarCreatedMessage();
-    listener_ = CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, "", WS_POPUP, 0, 0, 0, 0,
-                                nullptr, nullptr, instance, nullptr);
+    listener_ = CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, instance, nullptr);
     if (listener_) SetWindowLongPtrA(listener_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
