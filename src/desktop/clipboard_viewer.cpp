@@ -8,12 +8,13 @@ namespace desktop {
 
 platform::FormDef ClipViewFormDef() {
     using K = platform::ControlKind;
+    // The labels are wider than their captions need in the system font, so they never wrap.
     // clang-format off
     static const core::FormRow rows[] = {
         {K::MultiLineBox, "Text1",    "",                    0,    240,  5535, 1275, 0, false},
         {K::PictureBox,   "Picture1", "",                    0,    1860, 5475, 2235, 1, false},
-        {K::Label,        "Label1_1", text::ClipBitmapLabel, 0,    1620, 1815, 255,  2, false},
-        {K::Label,        "Label1_0", text::ClipTextLabel,   0,    0,    1635, 255,  3, false},
+        {K::Label,        "Label1_1", text::ClipBitmapLabel, 0,    1620, 2700, 255,  2, false},
+        {K::Label,        "Label1_0", text::ClipTextLabel,   0,    0,    2700, 255,  3, false},
         {K::Button,       "cmdHide",  text::ClipHide,        3450, 3600, 1935, 375,  4, false},
     };
     // clang-format on

@@ -139,8 +139,10 @@ class Win32PictureBox : public Win32Control<PictureBox> {
     void SetDragIcon(IconHandle icon) override { dragIcon_ = icon; }
 
   private:
+    void Paint();
     BitmapHandle picture_ = 0;
     IconHandle dragIcon_ = 0;
+    bool sentToBottom_ = false;
 };
 
 class Win32Image : public Win32Control<Image> {
