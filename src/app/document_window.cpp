@@ -12,6 +12,7 @@
 #include "core/document_flags.h"
 #include "core/text_helpers.h"
 #include "desktop/clipboard_viewer.h"
+#include "desktop/drops.h"
 #include "desktop/launcher.h"
 #include "desktop/visibility.h"
 #include "files/open_file.h"
@@ -125,6 +126,7 @@ Document::Document(App& app) : app_(app) {
     Text1().onChange = [this] { Text1_Change(); };
     Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
     Text1().onClick = [this] { Text1_Click(); };
+    Text1().onDrop = [this](const platform::DropData& data) { Text1_OLEDragDrop(data); };
 }
 
 Document::~Document() {
@@ -133,6 +135,7 @@ Document::~Document() {
     form_->onResize = nullptr;
     form_->onQueryUnload = nullptr;
     form_->onUnload = nullptr;
+    Text1().onDrop = nullptr;
 }
 
 bool Document::HasHandler(std::string_view itemName) {
@@ -195,6 +198,9 @@ void Document::Text1_KeyUp(int, int) {
 }
 void Document::Text1_Click() {
     files::ShowCaretPosition(app_);
+}
+void Document::Text1_OLEDragDrop(const platform::DropData& data) {
+    desktop::DropOnDocument(app_, *this, data);
 }
 
 // ---- File ----

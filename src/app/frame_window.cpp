@@ -10,6 +10,7 @@
 #include "calc/calculator_window.h"
 #include "core/core_texts.h"
 #include "desktop/clipboard_viewer.h"
+#include "desktop/drops.h"
 #include "desktop/launcher.h"
 #include "desktop/visibility.h"
 #include "files/open_file.h"
@@ -78,12 +79,14 @@ Frame::Frame(App& app) : app_(app) {
     form_->onActivate = [this] { Form_Activate(); };
     form_->onResize = [this] { Form_Resize(); };
     form_->onUnload = [this] { Form_Unload(); };
+    form_->onDrop = [this](const platform::DropData& data) { MDIForm_OLEDragDrop(data); };
 }
 
 Frame::~Frame() {
     form_->onActivate = nullptr;
     form_->onResize = nullptr;
     form_->onUnload = nullptr;
+    form_->onDrop = nullptr;
 }
 
 platform::StatusBar& Frame::StatusBar1() {
@@ -138,6 +141,10 @@ void Frame::Form_Resize() {
 void Frame::Form_Unload() {
     // The tray icon comes down; then the program ends.
     if (menu_->Checked("mnuViewShowSystray")) mnuViewShowSystray_Click(0);
+}
+
+void Frame::MDIForm_OLEDragDrop(const platform::DropData& data) {
+    desktop::DropOnFrame(app_, data);
 }
 
 void Frame::mnuFileNew_Click(int) {

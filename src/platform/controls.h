@@ -5,11 +5,21 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
 // An icon owned by the windowing system (the program's own icon, for one); 0 is none.
 using IconHandle = std::uintptr_t;
+
+// What another program dropped on a window by drag and drop: a list of full paths, plain
+// text, or both.
+struct DropData {
+    bool hasFiles = false;
+    std::vector<std::string> files;
+    bool hasText = false;
+    std::string text;
+};
 
 class Control {
   public:
@@ -74,6 +84,8 @@ class TextBox : public Control {
 
     std::function<void()> onChange;
     std::function<void(int key, int shift)> onKeyUp;
+    // Files or text dropped on a multi-line box.
+    std::function<void(const DropData& data)> onDrop;
 };
 
 // A list box; with check boxes when its definition asks for them. Items carry a number of

@@ -135,6 +135,9 @@ class MdiFrame : public Form {
     virtual Form* ActiveChild() const = 0;
     // The menu bar on show: the active document's, or the frame's own when there is none.
     virtual Menu* ShownMenu() const = 0;
+
+    // Files or text dropped on the frame's client area outside the document windows.
+    std::function<void(const DropData& data)> onDrop;
 };
 
 } // namespace platform

@@ -10,6 +10,9 @@
 #include "platform/errors.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include "platform/win32/win32_controls.h"
 
 namespace {
 
@@ -147,6 +150,76 @@ TEST(DesktopWin32, AboutProgramStartsFromItsFolderAndShowsItsBox) {
         EXPECT_NE(text.find("Scrivex"), std::string::npos) << text;
         EXPECT_NE(text.find("Version 1.0.0"), std::string::npos) << text;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A file list (wide names, as the shell makes them) and a text on the clipboard.
+void CopyDropData(const std::vector<std::wstring>& names, const char* text) {
+    size_t chars = 1;
+    for (const auto& name : names)
+        chars += name.size() + 1;
+    HGLOBAL list = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * 2);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(list));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    auto* at = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const auto& name : names) {
+        memcpy(at, name.c_str(), (name.size() + 1) * 2);
+        at += name.size() + 1;
+    }
+    GlobalUnlock(list);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_HDROP, list);
+    if (text) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+        memcpy(GlobalLock(memory), text, strlen(text) + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+    }
+    CloseClipboard();
+}
+
+TEST(DesktopWin32, EditBoxTakesDroppedFileListsAndTextThroughTheDropService) {
+    platform::FormDef def = ProbeForm();
+    platform::ControlDef box;
+    box.kind = platform::ControlKind::MultiLineBox;
+    box.name = "Text1";
+    box.width = 2000;
+    box.height = 1000;
+    def.controls.push_back(box);
+    auto form = win32_test::Platform().CreateForm(def);
+    auto& text1 = dynamic_cast<platform::win32::Win32TextBox&>(form->GetControl("Text1"));
+    ASSERT_NE(text1.DropTarget(), nullptr); // registered with the system
+    std::vector<platform::DropData> drops;
+    text1.onDrop = [&](const platform::DropData& data) { drops.push_back(data); };
+
+    struct Case {
+        std::vector<std::wstring> names;
+        const char* text;
+        std::vector<std::string> files;
+    } cases[] = {
+        {{L"C:\\a.txt", L"C:\\dir\\b c.txt"}, "dropped text", {"C:\\a.txt", "C:\\dir\\b c.txt"}},
+        // A name outside the code page keeps its place, with '?' for what it cannot say.
+        {{L"C:\\\x4E2D\x6587.txt"}, nullptr, {"C:\\??.txt"}},
+        {{}, nullptr, {}}, // an empty list
+    };
+    for (const Case& c : cases) {
+        CopyDropData(c.names, c.text);
+        IDataObject* data = nullptr;
+        ASSERT_EQ(OleGetClipboard(&data), S_OK);
+        drops.clear();
+        text1.DropTarget()->DropForTest(data);
+        data->Release();
+        ASSERT_EQ(drops.size(), 1u);
+        EXPECT_TRUE(drops[0].hasFiles);
+        EXPECT_EQ(drops[0].files, c.files);
+        EXPECT_EQ(drops[0].hasText, c.text != nullptr);
+        EXPECT_EQ(drops[0].text, c.text ? c.text : "");
     }
 }
 

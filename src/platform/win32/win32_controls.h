@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/win32_control.h"
+#include "platform/win32/win32_drop_target.h"
 
 namespace platform::win32 {
 
@@ -72,6 +73,13 @@ class Win32TextBox : public Win32Control<TextBox> {
 
     bool writing_ = false;
     size_t capacity_ = std::string::npos; // characters the box holds
+
+  public:
+    // A multi-line box takes drops; null for others or when the system refused.
+    DropRegistration* DropTarget() const { return drop_.get(); }
+
+  private:
+    std::unique_ptr<DropRegistration> drop_;
 };
 
 class Win32ListBox : public Win32Control<ListBox> {

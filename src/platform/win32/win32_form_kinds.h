@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/keys.h"
+#include "platform/win32/win32_drop_target.h"
 #include "platform/win32/win32_form.h"
 
 namespace platform::win32 {
@@ -67,6 +68,8 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Menu* ShownMenu() const override;
 
     HWND Client() const { return client_; }
+    // The client area takes file drops; null when the system refused.
+    DropRegistration* ClientDropTarget() const { return clientDrop_.get(); }
     // Shows the active document's bar, or the frame's own when there is none.
     void UpdateShownMenu(Win32MdiChild* active);
     void UpdateShownMenu();
@@ -95,6 +98,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Win32MdiChild* ActiveChildWindow() const;
 
     HWND client_ = nullptr;
+    std::unique_ptr<DropRegistration> clientDrop_;
     int showCommand_; // for the next Show: the program's start-up one, then SW_SHOW
     bool everShown_ = false;
     Win32Menu* shown_ = nullptr;
