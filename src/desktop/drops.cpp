@@ -27,6 +27,8 @@ void OpenDroppedFiles(core::Program& program, const std::vector<std::string>& fi
 } // namespace
 
 void DropOnDocument(core::Program& program, core::Document& doc, const platform::DropData& data) {
+    // The window dropped on becomes the active one, which the first file goes into.
+    doc.form().SetFocus();
     doc.Text1().SetFocus();
     if (data.hasFiles) OpenDroppedFiles(program, data.files);
     if (data.hasText)

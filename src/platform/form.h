@@ -92,6 +92,8 @@ class Form {
     virtual bool Visible() const = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
+    // Makes the window the active one (a document window: the frame's active document).
+    virtual void SetFocus() = 0;
     virtual int Left() const = 0;
     virtual int Top() const = 0;
     virtual int Width() const = 0;

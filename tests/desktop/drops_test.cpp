@@ -112,3 +112,16 @@ TEST_F(DropTest, EmptyListsAndUnknownNamesDoNoHarm) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DropTest, TheWindowDroppedOnBecomesActiveAndTakesTheFirstFile) {
+    app.NewDocument();
+    core::Document* first = app.OpenDocuments()[0];
+    ASSERT_NE(Active(), first);
+    DropOn(first, Files({"C:\\a.txt"}));
+    EXPECT_EQ(Active(), first);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"text a", ""}));
+}
+
+} // namespace

@@ -33,6 +33,9 @@ class FakeForm : public platform::MdiFrame {
     bool Visible() const override { return visible_; }
     void Show() override;
     void Hide() override { visible_ = false; }
+    void SetFocus() override {
+        if (frame_) frame_->Activate(this);
+    }
     int Left() const override { return left_; }
     int Top() const override { return top_; }
     int Width() const override { return width_; }
