@@ -3,10 +3,14 @@
 
 #include "app/document_window.h"
 #include "app/frame_window.h"
+#include "app/menus.h"
 #include "app/texts.h"
+#include "app/tray_menu.h"
 #include "calc/calculator_window.h"
 #include "core/core_texts.h"
 #include "core/error_trap.h"
+#include "desktop/clipboard_viewer.h"
+#include "desktop/tray_window.h"
 #include "files/open_file.h"
 #include "files/status_bar.h"
 #include "search/find_dialog.h"
@@ -18,6 +22,8 @@ App::App(platform::Platform& p) : Program(p) {
     tools.Register<calc::CalculatorWindow>();
     tools.Register<search::FindDialog>();
     tools.Register<search::SearchResultWindow>();
+    tools.Register<desktop::TrayWindow>();
+    tools.Register<desktop::ClipViewWindow>();
     platform::SetEventGuard(
         [this](const std::function<void()>& handler) { core::RunEventHandler(platform, handler); });
 }
@@ -92,6 +98,15 @@ platform::Menu& App::FrameMenu() {
 }
 platform::CommonDialog& App::comDlg() {
     return frame_->comDlg();
+}
+platform::WindowState App::LastFrameWindowState() {
+    return frame_->LastWindowState();
+}
+std::unique_ptr<platform::Menu> App::CreateTrayMenu() {
+    if (!trayMenu_) trayMenu_ = std::make_unique<TrayMenu>(*this);
+    return platform.CreateMenu(TrayMenuTree(), [this](const std::string& name, int index) {
+        trayMenu_->OnMenu(name, index);
+    });
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view args) {

@@ -12,6 +12,7 @@ namespace app {
 
 class Document;
 class Frame;
+class TrayMenu;
 
 class App : public core::Program {
   public:
@@ -28,10 +29,13 @@ class App : public core::Program {
     platform::Menu& FrameMenu() override;
     platform::CommonDialog& comDlg() override;
     void ShowCaretPosition() override;
+    platform::WindowState LastFrameWindowState() override;
+    std::unique_ptr<platform::Menu> CreateTrayMenu() override;
     Frame& frame() { return *frame_; }
 
   private:
     std::unique_ptr<Frame> frame_;
+    std::unique_ptr<TrayMenu> trayMenu_;
 };
 
 // Splits a command line into file names: blanks separate, double quotes keep blanks inside a

@@ -12,6 +12,10 @@
 #include "calc/calculator_window.h"
 #include "core/document_flags.h"
 #include "core/text_helpers.h"
+#include "desktop/clipboard_viewer.h"
+#include "desktop/drops.h"
+#include "desktop/launcher.h"
+#include "desktop/visibility.h"
 #include "edit/edit_commands.h"
 #include "files/open_file.h"
 #include "files/save_file.h"
@@ -130,6 +134,7 @@ Document::Document(App& app) : app_(app) {
     Text1().onChange = [this] { Text1_Change(); };
     Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
     Text1().onClick = [this] { Text1_Click(); };
+    Text1().onDrop = [this](const platform::DropData& data) { Text1_OLEDragDrop(data); };
 }
 
 Document::~Document() {
@@ -138,6 +143,7 @@ Document::~Document() {
     form_->onResize = nullptr;
     form_->onQueryUnload = nullptr;
     form_->onUnload = nullptr;
+    Text1().onDrop = nullptr;
 }
 
 bool Document::HasHandler(std::string_view itemName) {
@@ -200,6 +206,9 @@ void Document::Text1_KeyUp(int, int) {
 }
 void Document::Text1_Click() {
     files::ShowCaretPosition(app_);
+}
+void Document::Text1_OLEDragDrop(const platform::DropData& data) {
+    desktop::DropOnDocument(app_, *this, data);
 }
 
 // ---- File ----
@@ -318,14 +327,24 @@ void Document::mnuInsertDate_Click(int) {
 void Document::mnuTools1RowCalc_Click(int) {
     calc::OpenCalculator(app_);
 }
-void Document::mnuToolsClipboardViewer_Click(int) {}
-void Document::mnuToolsSystemConfig_Click(int) {}
-void Document::mnuToolsShell_Click(int) {}
+void Document::mnuToolsClipboardViewer_Click(int) {
+    desktop::OpenClipboardViewer(app_);
+}
+void Document::mnuToolsSystemConfig_Click(int index) {
+    desktop::OpenSystemFile(app_, index);
+}
+void Document::mnuToolsShell_Click(int index) {
+    desktop::RunProgram(app_, index);
+}
 
 // ---- View: always on top and the tray ----
-void Document::mnuViewAOT_Click(int) {}
+void Document::mnuViewAOT_Click(int) {
+    desktop::AlwaysOnTop(app_, *this);
+}
 void Document::mnuViewShowTaskbar_Click(int) {}
-void Document::mnuViewShowSystray_Click(int) {}
+void Document::mnuViewShowSystray_Click(int) {
+    desktop::TraySwitch(app_, *this);
+}
 
 // ---- Format ----
 // Word wrap stays disabled: no operation is bound to it.
@@ -352,7 +371,11 @@ void Document::mnuWindowTile_Click(int index) {
 }
 
 // ---- Help ----
-void Document::mnuHelpAbout_Click(int) {}
-void Document::mnuHelpHelp_Click(int) {}
+void Document::mnuHelpAbout_Click(int) {
+    desktop::About(app_);
+}
+void Document::mnuHelpHelp_Click(int) {
+    desktop::ShowHelp(app_);
+}
 
 } // namespace app

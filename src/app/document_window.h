@@ -30,6 +30,7 @@ class Document : public core::Document {
     void Text1_Change();
     void Text1_KeyUp(int key, int shift);
     void Text1_Click();
+    void Text1_OLEDragDrop(const platform::DropData& data);
 
     // Menu handlers, one per item name; item arrays get the index.
     void mnuFileNew_Click(int);

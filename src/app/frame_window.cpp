@@ -9,6 +9,10 @@
 #include "app/texts.h"
 #include "calc/calculator_window.h"
 #include "core/core_texts.h"
+#include "desktop/clipboard_viewer.h"
+#include "desktop/drops.h"
+#include "desktop/launcher.h"
+#include "desktop/visibility.h"
 #include "files/open_file.h"
 
 namespace app {
@@ -75,12 +79,14 @@ Frame::Frame(App& app) : app_(app) {
     form_->onActivate = [this] { Form_Activate(); };
     form_->onResize = [this] { Form_Resize(); };
     form_->onUnload = [this] { Form_Unload(); };
+    form_->onDrop = [this](const platform::DropData& data) { MDIForm_OLEDragDrop(data); };
 }
 
 Frame::~Frame() {
     form_->onActivate = nullptr;
     form_->onResize = nullptr;
     form_->onUnload = nullptr;
+    form_->onDrop = nullptr;
 }
 
 platform::StatusBar& Frame::StatusBar1() {
@@ -110,11 +116,14 @@ void Frame::Form_Initialize() {
 }
 
 void Frame::Form_Load() {
-    // The tray window lends the frame its icon here once it exists; the icon comes from the
-    // program's resources until then.
+    // The tray window frmPic holds the icon; asking for it makes the window.
+    form_->SetIcon(app_.ProgramIcon());
     form_->Move(0, form_->Top(), form_->Width(), form_->Height());
-    // The tray icon goes up here (the frame's own Systray command) once the tray exists.
+    // The frame's own Systray command puts the tray icon up.
+    mnuViewShowSystray_Click(0);
     app_.NewDocument();
+    if (core::Document* active = app_.ActiveDocument())
+        active->menu().SetChecked("mnuViewShowSystray", true);
 }
 
 void Frame::Form_Activate() {
@@ -130,7 +139,12 @@ void Frame::Form_Resize() {
 }
 
 void Frame::Form_Unload() {
-    // The tray icon comes down here once the tray exists; then the program ends.
+    // The tray icon comes down; then the program ends.
+    if (menu_->Checked("mnuViewShowSystray")) mnuViewShowSystray_Click(0);
+}
+
+void Frame::MDIForm_OLEDragDrop(const platform::DropData& data) {
+    desktop::DropOnFrame(app_, data);
 }
 
 void Frame::mnuFileNew_Click(int) {
@@ -146,18 +160,31 @@ void Frame::MnuFileExit_Click(int) {
 void Frame::mnuTools1RowCalc_Click(int) {
     calc::OpenCalculator(app_);
 }
-// The other tools and the tray come with their own windows.
-void Frame::mnuToolsClipboardViewer_Click(int) {}
-void Frame::mnuToolsSystemConfig_Click(int) {}
-void Frame::mnuToolsShell_Click(int) {}
-void Frame::mnuViewAOT_Click(int) {}
+void Frame::mnuToolsClipboardViewer_Click(int) {
+    desktop::OpenClipboardViewer(app_);
+}
+void Frame::mnuToolsSystemConfig_Click(int index) {
+    desktop::OpenSystemFile(app_, index);
+}
+void Frame::mnuToolsShell_Click(int index) {
+    desktop::RunProgram(app_, index);
+}
+void Frame::mnuViewAOT_Click(int) {
+    desktop::AlwaysOnTopFrame(app_);
+}
 // The task bar item stays checked and disabled: nothing is bound to it.
 void Frame::mnuViewShowTaskbar_Click(int) {}
-void Frame::mnuViewShowSystray_Click(int) {}
+void Frame::mnuViewShowSystray_Click(int) {
+    desktop::TraySwitchFrame(app_);
+}
 void Frame::mnuWindowNew_Click(int) {
     app_.NewDocument();
 }
-void Frame::mnuHelpAbout_Click(int) {}
-void Frame::mnuHelpHelp_Click(int) {}
+void Frame::mnuHelpAbout_Click(int) {
+    desktop::About(app_);
+}
+void Frame::mnuHelpHelp_Click(int) {
+    desktop::ShowHelp(app_);
+}
 
 } // namespace app

@@ -30,6 +30,7 @@ class Frame {
     void Form_Activate();
     void Form_Resize();
     void Form_Unload();
+    void MDIForm_OLEDragDrop(const platform::DropData& data);
 
     // Menu handlers, one per item name; item arrays get the index.
     void mnuFileNew_Click(int);

@@ -39,7 +39,8 @@ void Program::MaximiseNormalDocuments() {
 }
 
 platform::IconHandle Program::ProgramIcon() {
-    // The tray window will hold the program icon; until it exists the frame has the same one.
+    // The tray window frmPic holds the program's one icon; made hidden on first use.
+    if (tools.Registered("frmPic")) return tools.Get("frmPic").form().Icon();
     return FrameForm().Icon();
 }
 

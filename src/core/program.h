@@ -2,6 +2,7 @@
 // folders found at start-up, the search state and the tool windows. The application derives
 // from it and supplies the frame and the making of document windows.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ class Program {
     virtual platform::MdiFrame& FrameForm() = 0;
     virtual platform::Menu& FrameMenu() = 0;
     virtual platform::CommonDialog& comDlg() = 0;
+    // The frame's last window state other than minimised, which the tray's Show restores.
+    virtual platform::WindowState LastFrameWindowState() = 0;
+    // The tray window's pop-up menu: the application holds the menu tables and its handlers.
+    virtual std::unique_ptr<platform::Menu> CreateTrayMenu() = 0;
 
     // The frame's active document window, looked up anew at each call; null when none.
     Document* ActiveDocument();

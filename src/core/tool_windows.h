@@ -56,6 +56,8 @@ class ToolWindows {
     // The window of a registered form name, made hidden on first use; throws std::out_of_range
     // for a name that nobody registered.
     ToolWindow& Get(std::string_view formName);
+    // Whether Get(name) can make a window of that form name.
+    bool Registered(std::string_view formName) const { return makers_.contains(formName); }
     // The window when it has been made, else null.
     ToolWindow* Find(std::string_view formName) const;
     // The windows made so far, in the order they were made.

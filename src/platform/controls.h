@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/font.h"
 
@@ -12,6 +13,15 @@ namespace platform {
 
 // An icon owned by the windowing system (the program's own icon, for one); 0 is none.
 using IconHandle = std::uintptr_t;
+
+// What another program dropped on a window by drag and drop: a list of full paths, plain
+// text, or both.
+struct DropData {
+    bool hasFiles = false;
+    std::vector<std::string> files;
+    bool hasText = false;
+    std::string text;
+};
 
 class Control {
   public:
@@ -79,6 +89,8 @@ class TextBox : public Control {
 
     std::function<void()> onChange;
     std::function<void(int key, int shift)> onKeyUp;
+    // Files or text dropped on a multi-line box.
+    std::function<void(const DropData& data)> onDrop;
 };
 
 // A list box; with check boxes when its definition asks for them. Items carry a number of
@@ -116,6 +128,22 @@ class Image : public Control {
   public:
     virtual IconHandle Picture() const = 0;
     virtual void SetPicture(IconHandle icon) = 0;
+};
+
+// A bitmap owned by the windowing system; 0 is none.
+using BitmapHandle = std::uintptr_t;
+
+// A picture box: shows a bitmap that it owns, keeps a drag icon, and reports the mouse moving
+// over it with the position in pixels.
+class PictureBox : public Control {
+  public:
+    virtual BitmapHandle Picture() const = 0;
+    // Takes the bitmap over; the one shown before is freed.
+    virtual void SetPicture(BitmapHandle bitmap) = 0;
+    virtual IconHandle DragIcon() const = 0;
+    virtual void SetDragIcon(IconHandle icon) = 0;
+
+    std::function<void(int button, int shift, int x, int y)> onMouseMove;
 };
 
 enum class PanelStyle { Text, Date, Time, Insert, Caps, Num, Scroll };

@@ -34,6 +34,7 @@ enum class ControlKind {
     ComboList,
     StatusBar,
     Image, // shows an icon
+    PictureBox,
 };
 
 struct ControlDef {
@@ -83,6 +84,8 @@ class Form {
     virtual bool Visible() const = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
+    // Makes the window the active one (a document window: the frame's active document).
+    virtual void SetFocus() = 0;
     virtual int Left() const = 0;
     virtual int Top() const = 0;
     virtual int Width() const = 0;
@@ -146,6 +149,9 @@ class MdiFrame : public Form {
     // While held, document windows that move or change state paint nothing; letting go
     // repaints the document area once.
     virtual void HoldRedraw(bool hold) = 0;
+
+    // Files or text dropped on the frame's client area outside the document windows.
+    std::function<void(const DropData& data)> onDrop;
 };
 
 // BeginUpdate for as long as it lives.

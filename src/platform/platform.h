@@ -7,6 +7,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/common_dialog.h"
+#include "platform/desktop_services.h"
 #include "platform/file_system.h"
 #include "platform/form.h"
 #include "platform/locale.h"
@@ -79,6 +80,8 @@ class Platform {
     virtual bool InputWaiting() = 0;
     // Ends the program at once: no further events, no questions.
     [[noreturn]] virtual void EndProgram() = 0;
+    // The tray, topmost switch, program starts, settings store and clipboard viewer chain.
+    virtual DesktopServices& Desktop() = 0;
 };
 
 } // namespace platform

@@ -150,6 +150,7 @@ TEST_F(AppTest, SeparatorsAndHeadingsStartNothing) {
 TEST_F(AppTest, NewWindowCopiesTheFramesCheckMarks) {
     Start();
     app.frame().menu().SetChecked("mnuViewAOT", true);
+    app.frame().menu().SetChecked("mnuViewShowSystray", false);
     app.NewDocument();
     EXPECT_TRUE(Active()->menu().Checked("mnuViewAOT"));
     EXPECT_TRUE(Active()->menu().Checked("mnuViewShowTaskbar"));

@@ -49,3 +49,8 @@ std::shared_ptr<void> AnswerFontDialog(bool ok);
 std::shared_ptr<void> AnswerPrinterDialog(bool ok);
 // Whether the platform has a printer to print to (a real one needs a print server).
 bool ContractHasPrinter();
+// The desktop services' counterparts of a user or another program: a copy into the clipboard,
+// the mouse over a picture box (the tray's callback message arrives the same way).
+void ContractCopyText(std::string_view text);
+void ContractCopyBitmap();
+void ContractMouseMove(platform::PictureBox& box, int x, int y);

@@ -80,3 +80,15 @@ std::shared_ptr<void> AnswerPrinterDialog(bool ok) {
 bool ContractHasPrinter() {
     return true;
 }
+
+void ContractCopyText(std::string_view text) {
+    static_cast<fake::FakePlatform&>(ContractPlatform()).desktop.CopyText(text);
+}
+
+void ContractCopyBitmap() {
+    static_cast<fake::FakePlatform&>(ContractPlatform()).desktop.CopyBitmap(0xB17);
+}
+
+void ContractMouseMove(platform::PictureBox& box, int x, int y) {
+    dynamic_cast<fake::FakePictureBox&>(box).MouseMove(x, y);
+}

@@ -47,6 +47,9 @@ FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
         case K::Image:
             control = std::make_unique<FakeImage>(c);
             break;
+        case K::PictureBox:
+            control = std::make_unique<FakePictureBox>(c);
+            break;
         }
         controls_[c.name] = std::move(control);
     }

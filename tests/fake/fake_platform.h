@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fake/fake_controls.h"
+#include "fake/fake_desktop.h"
 #include "fake/fake_services.h"
 #include "platform/platform.h"
 
@@ -33,6 +34,9 @@ class FakeForm : public platform::MdiFrame {
     bool Visible() const override { return visible_; }
     void Show() override;
     void Hide() override { visible_ = false; }
+    void SetFocus() override {
+        if (frame_) frame_->Activate(this);
+    }
     int Left() const override { return left_; }
     int Top() const override { return top_; }
     int Width() const override { return width_; }
@@ -268,7 +272,7 @@ class FakePlatform : public platform::Platform {
     [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
     // Input waits when the test queued events.
     bool InputWaiting() override { return !pendingEvents.empty(); }
-    // ASCII and the Latin-1 letters, as a Western single-byte code page folds them.
+    platform::DesktopServices& Desktop() override { return desktop; }
 
     // Test side.
     std::deque<platform::Answer> answers; // answers to the next message boxes, in order
@@ -300,6 +304,7 @@ class FakePlatform : public platform::Platform {
     // events run. Tests queue keys, text changes and activations as small functions.
     std::deque<std::function<void()>> pendingEvents;
     int doEventsCalls = 0;
+    FakeDesktop desktop;
 };
 
 } // namespace fake

@@ -294,3 +294,19 @@ TEST(ProgramCloseAll, AsksFromTheTopSlotDownAndLeavesTheRefusedWindowMaximisedAn
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
+
+// A drop on a document window that is not the active one: the focus makes it active first, so
+// the dropped file goes into that window.
+TEST_F(ProgramTest, DropOnAnInactiveDocumentGoesIntoThatDocument) {
+    app.NewDocument();
+    core::Document* first = app.OpenDocuments()[0];
+    core::Document* second = app.OpenDocuments()[1];
+    ASSERT_EQ(app.ActiveDocument(), second);
+    std::string path = win32_test::TempFolder("scrivex-drop") + "dropped.txt";
+    { std::ofstream(path) << "dropped"; }
+    first->Text1().onDrop(platform::DropData{true, {path}, false, ""});
+    win32_test::Platform().DoEvents();
+    EXPECT_EQ(first->Text1().Text(), "dropped");
+    EXPECT_EQ(second->Text1().Text(), "");
+    EXPECT_EQ(app.registry.Count(), 2);
+}

@@ -188,3 +188,31 @@ std::shared_ptr<void> AnswerPrinterDialog(bool ok) {
 bool ContractHasPrinter() {
     return !platform::win32::DefaultPrinterName().empty();
 }
+
+void ContractCopyText(std::string_view text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* bytes = static_cast<char*>(GlobalLock(memory));
+    memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    ContractPlatform().DoEvents();
+}
+
+void ContractCopyBitmap() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    ReleaseDC(nullptr, screen);
+    SetClipboardData(CF_BITMAP, bitmap);
+    CloseClipboard();
+    ContractPlatform().DoEvents();
+}
+
+void ContractMouseMove(platform::PictureBox& box, int x, int y) {
+    SendMessageA(win32_test::HwndOf(box), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}

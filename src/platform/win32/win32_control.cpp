@@ -87,6 +87,8 @@ std::unique_ptr<Win32ControlCore> MakeControl(Win32FormCore& form, const Control
         return std::make_unique<Win32StatusBar>(form, id);
     case ControlKind::Image:
         return std::make_unique<Win32Image>(form, id);
+    case ControlKind::PictureBox:
+        return std::make_unique<Win32PictureBox>(form, id);
     }
     return std::make_unique<Win32Label>(form, id);
 }
@@ -120,5 +122,6 @@ template class Win32Control<ListBox>;
 template class Win32Control<ComboList>;
 template class Win32Control<StatusBar>;
 template class Win32Control<Image>;
+template class Win32Control<PictureBox>;
 
 } // namespace platform::win32

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/win32_control.h"
+#include "platform/win32/win32_drop_target.h"
 
 namespace platform::win32 {
 
@@ -78,6 +79,13 @@ class Win32TextBox : public Win32Control<TextBox> {
     // The font as the program set it; a box declared without one shows the dialog font.
     FontDef font_{"MS Shell Dlg", 8, 400, false, 1};
     HFONT ownFont_ = nullptr; // made by SetFont; the form owns the font of the definition
+
+  public:
+    // A multi-line box takes drops; null for others or when the system refused.
+    DropRegistration* DropTarget() const { return drop_.get(); }
+
+  private:
+    std::unique_ptr<DropRegistration> drop_;
 };
 
 class Win32ListBox : public Win32Control<ListBox> {
@@ -131,6 +139,24 @@ class Win32ComboList : public Win32Control<ComboList> {
     int Count() const override;
     int ListIndex() const override;
     void SetListIndex(int index) override;
+};
+
+class Win32PictureBox : public Win32Control<PictureBox> {
+  public:
+    using Win32Control::Win32Control;
+    ~Win32PictureBox() override;
+    void Create(HWND parent, const ControlDef& def, HFONT font) override;
+    bool OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    BitmapHandle Picture() const override { return picture_; }
+    void SetPicture(BitmapHandle bitmap) override;
+    IconHandle DragIcon() const override { return dragIcon_; }
+    void SetDragIcon(IconHandle icon) override { dragIcon_ = icon; }
+
+  private:
+    void Paint();
+    BitmapHandle picture_ = 0;
+    IconHandle dragIcon_ = 0;
+    bool sentToBottom_ = false;
 };
 
 class Win32Image : public Win32Control<Image> {

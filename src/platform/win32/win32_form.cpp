@@ -477,6 +477,16 @@ template <class I> void Win32FormBase<I>::Show() {
     UpdateWindow(hwnd_);
 }
 
+template <class I> void Win32FormBase<I>::SetFocus() {
+    if (!hwnd_) return;
+    // A document window is activated by its frame's client; others by the system.
+    HWND parent = GetParent(hwnd_);
+    if (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_MDICHILD)
+        ::SendMessageA(parent, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+    else
+        SetActiveWindow(hwnd_);
+}
+
 template <class I> void Win32FormBase<I>::Hide() {
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }

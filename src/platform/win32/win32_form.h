@@ -138,6 +138,7 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
     bool Visible() const override { return hwnd_ && IsWindowVisible(hwnd_); }
     void Show() override;
     void Hide() override;
+    void SetFocus() override;
     int Left() const override;
     int Top() const override;
     int Width() const override;

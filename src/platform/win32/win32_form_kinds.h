@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/keys.h"
+#include "platform/win32/win32_drop_target.h"
 #include "platform/win32/win32_form.h"
 
 namespace platform::win32 {
@@ -73,6 +74,8 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     void HoldRedraw(bool hold) override;
 
     HWND Client() const { return client_; }
+    // The client area takes file drops; null when the system refused.
+    DropRegistration* ClientDropTarget() const { return clientDrop_.get(); }
     // Shows the active document's bar, or the frame's own when there is none.
     void UpdateShownMenu(Win32MdiChild* active);
     void UpdateShownMenu();
@@ -108,6 +111,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Win32MdiChild* ActiveChildWindow() const;
 
     HWND client_ = nullptr;
+    std::unique_ptr<DropRegistration> clientDrop_;
     int showCommand_; // for the next Show: the program's start-up one, then SW_SHOW
     bool everShown_ = false;
     bool redrawHeld_ = false; // painting of the document area held (HoldRedraw)

@@ -68,6 +68,9 @@ void Win32MdiFrame::OnCreate() {
     // document reaches past its edges. Made with them, it would take them away again after
     // the first paint and lay out and paint the whole frame a second time.
     ShowScrollBar(client_, SB_BOTH, FALSE);
+    clientDrop_ = RegisterDropTarget(client_, [this](const DropData& data) {
+        if (onDrop) onDrop(data);
+    });
     Win32FormCore::OnCreate();
 }
 
@@ -262,6 +265,7 @@ void Win32MdiFrame::UnloadForm() {
 }
 
 void Win32MdiFrame::OnDestroy() {
+    clientDrop_.reset(); // while the client window still exists
     // The bars belong to their models, not to the window.
     if (shown_) shown_->SetShownIn(nullptr);
     ::SetMenu(hwnd_, nullptr);

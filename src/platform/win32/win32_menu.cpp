@@ -92,9 +92,12 @@ bool Win32Menu::OpeningReported(HMENU popup) {
     return false;
 }
 
-bool Win32Menu::Popup(HWND owner, int topItem, int x, int y) {
+bool Win32Menu::Popup(HWND owner, int topItem, int x, int y, int defaultItem) {
     if (topItem < 0 || topItem >= static_cast<int>(subMenus_.size()) || !subMenus_[topItem])
         return false;
+    SetMenuDefaultItem(subMenus_[topItem],
+                       defaultItem < 0 ? static_cast<UINT>(-1) : kMenuCommandBase + defaultItem,
+                       FALSE);
     // The owner must be in the foreground, or the menu does not close when clicked away.
     SetForegroundWindow(owner);
     int id = TrackPopupMenu(subMenus_[topItem], TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x,

@@ -24,8 +24,9 @@ class Win32Menu : public Menu {
     // Raises the opening event of the item whose sub-menu the system is about to show;
     // false when the sub-menu is not ours.
     bool OpeningReported(HMENU popup);
-    // Pops up the children of a top-level item at a screen point and runs the chosen item.
-    bool Popup(HWND owner, int topItem, int x, int y);
+    // Pops up the children of a top-level item at a screen point and runs the chosen item;
+    // `defaultItem` (a command, or -1 for none) is drawn bold.
+    bool Popup(HWND owner, int topItem, int x, int y, int defaultItem = -1);
 
     // Forms that refer to this menu, told when it goes away.
     void AddUser(Win32FormCore* form);

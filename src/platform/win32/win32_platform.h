@@ -7,6 +7,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_clipboard.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_printer.h"
@@ -51,6 +52,7 @@ class Win32Platform : public Platform {
     void DoEvents() override;
     [[noreturn]] void EndProgram() override;
     bool InputWaiting() override;
+    DesktopServices& Desktop() override { return desktop_; }
 
     // Runs the message loop until the frame is gone; returns the program's exit code. Shows
     // the frame first if the program has not.
@@ -68,6 +70,7 @@ class Win32Platform : public Platform {
     Win32Clipboard clipboard_;
     Win32Locale locale_;
     Win32Printer printer_;
+    Win32DesktopServices desktop_;
 };
 
 } // namespace platform::win32

@@ -23,6 +23,10 @@ void Win32TextBox::Create(HWND parent, const ControlDef& def, HFONT font) {
     // holds its capacity: the limit stops typing and inserts; writes are cut here, since the
     // edit control takes any length through WM_SETTEXT.
     if (def.kind == ControlKind::MultiLineBox) capacity_ = kMultiLineCapacity;
+    if (def.kind == ControlKind::MultiLineBox && hwnd_)
+        drop_ = RegisterDropTarget(hwnd_, [this](const DropData& data) {
+            if (onDrop) onDrop(data);
+        });
     if (hwnd_)
         ::SendMessageA(hwnd_, EM_SETLIMITTEXT,
                        capacity_ == std::string::npos ? 0 : static_cast<WPARAM>(capacity_), 0);
@@ -44,6 +48,9 @@ void Win32TextBox::OnCommand(int code) {
 
 bool Win32TextBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
+    case WM_DESTROY:
+        drop_.reset(); // while the window still exists
+        return false;
     case WM_KEYUP:
     case WM_SYSKEYUP:
         result = CallDefault(msg, wParam, lParam);
