@@ -54,3 +54,22 @@ bool ContractHasPrinter();
 void ContractCopyText(std::string_view text);
 void ContractCopyBitmap();
 void ContractMouseMove(platform::PictureBox& box, int x, int y);
+
+// A tool form with one control of the given kind and name, 1000 twips smaller than the form
+// each way: what most contract tests need to try a control.
+inline platform::FormDef OneControlForm(platform::ControlKind kind, const char* name,
+                                        int width = 6000, int height = 4000) {
+    platform::FormDef def;
+    def.kind = platform::FormKind::Tool;
+    def.name = "frmContract";
+    def.caption = "Contract";
+    def.width = width;
+    def.height = height;
+    platform::ControlDef control;
+    control.kind = kind;
+    control.name = name;
+    control.width = width - 1000;
+    control.height = height - 1000;
+    def.controls.push_back(control);
+    return def;
+}

@@ -19,17 +19,9 @@ int ErrorOf(const std::function<void()>& statement) {
 } // namespace
 
 TEST(FontContract, ATextBoxReportsTheFontItWasMadeWithAndTheFontSetLater) {
-    platform::FormDef def;
-    def.name = "frmContract";
-    def.width = 3000;
-    def.height = 2000;
-    platform::ControlDef box;
-    box.kind = platform::ControlKind::MultiLineBox;
-    box.name = "Text1";
-    box.width = 2000;
-    box.height = 1000;
-    box.font = platform::FontDef{};
-    def.controls.push_back(box);
+    platform::FormDef def =
+        OneControlForm(platform::ControlKind::MultiLineBox, "Text1", 3000, 2000);
+    def.controls[0].font = platform::FontDef{};
     auto form = ContractPlatform().CreateForm(def);
     platform::TextBox& text1 = form->Get<platform::TextBox>("Text1");
 

@@ -6,18 +6,8 @@
 class PendingEventsContract : public ::testing::Test {
   protected:
     void SetUp() override {
-        platform::FormDef def;
-        def.kind = platform::FormKind::Tool;
-        def.name = "frmContract";
-        def.width = 6000;
-        def.height = 4000;
-        platform::ControlDef box;
-        box.kind = platform::ControlKind::MultiLineBox;
-        box.name = "Text1";
-        box.width = 5000;
-        box.height = 3000;
-        def.controls.push_back(box);
-        form = ContractPlatform().CreateForm(def);
+        form = ContractPlatform().CreateForm(
+            OneControlForm(platform::ControlKind::MultiLineBox, "Text1"));
         text1 = &form->Get<platform::TextBox>("Text1");
         text1->onChange = [this] { seen.push_back(text1->Text()); };
     }

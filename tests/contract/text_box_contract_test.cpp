@@ -10,18 +10,8 @@ namespace msg = platform::msg;
 class TextBoxContract : public ::testing::Test {
   protected:
     void SetUp() override {
-        platform::FormDef def;
-        def.kind = platform::FormKind::Tool;
-        def.name = "frmContract";
-        def.width = 6000;
-        def.height = 4000;
-        platform::ControlDef box;
-        box.kind = platform::ControlKind::MultiLineBox;
-        box.name = "Text1";
-        box.width = 5000;
-        box.height = 3000;
-        box.font = platform::FontDef{};
-        def.controls.push_back(box);
+        platform::FormDef def = OneControlForm(platform::ControlKind::MultiLineBox, "Text1");
+        def.controls[0].font = platform::FontDef{};
         form = ContractPlatform().CreateForm(def);
         text1 = &form->Get<platform::TextBox>("Text1");
         text1->onChange = [this] { ++changes; };

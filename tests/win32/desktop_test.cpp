@@ -17,19 +17,7 @@
 namespace {
 
 platform::FormDef ProbeForm() {
-    platform::FormDef def;
-    def.kind = platform::FormKind::Tool;
-    def.name = "frmDesktopProbe";
-    def.caption = "Desktop probe";
-    def.width = 3000;
-    def.height = 2000;
-    platform::ControlDef box;
-    box.kind = platform::ControlKind::PictureBox;
-    box.name = "pic";
-    box.width = 1500;
-    box.height = 1000;
-    def.controls.push_back(box);
-    return def;
+    return OneControlForm(platform::ControlKind::PictureBox, "pic", 3000, 2000);
 }
 
 // Whether the shell shows an icon: changing one that is not there fails.
