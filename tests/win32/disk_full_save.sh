@@ -15,6 +15,8 @@ if ! mount -t tmpfs -o size=1m scrivex-full "$dir" 2>/tmp/scrivex-mount.err; the
 fi
 trap 'umount "$dir"; rmdir "$dir"' EXIT
 test_name=ProgramFiles.SavingOntoAFullDiskKeepsThePreviousContent
+# The Wine server of the test before may still be going down: wait for it.
+WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix} wineserver -w 2>/dev/null
 output=$(SCRIVEX_FULL_DISK="Z:${dir//\//\\}" "$root/scripts/wine-run" "$exe" \
   --gtest_filter=$test_name 2>&1)
 rc=$?
