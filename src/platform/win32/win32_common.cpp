@@ -61,6 +61,11 @@ void ReleasePaint() {
     heldArea = nullptr;
 }
 
+void QuietHeldMove(HWND hwnd, UINT msg, LPARAM lParam) {
+    if (!heldArea || msg != WM_WINDOWPOSCHANGING || !IsChild(heldArea, hwnd)) return;
+    reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOREDRAW | SWP_NOCOPYBITS;
+}
+
 bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result) {
     if (!heldArea) return false;
     if (msg != WM_PAINT && msg != WM_NCPAINT && msg != WM_ERASEBKGND) return false;

@@ -59,6 +59,9 @@ void HoldPaintInside(HWND area);
 void ReleasePaint();
 // A paint message to a window inside the held area: used up (with its result) while held.
 bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result);
+// A window inside the held area (a document window or one of its controls) moves without
+// drawing or invalidating anything while held: the area is painted once when all have moved.
+void QuietHeldMove(HWND hwnd, UINT msg, LPARAM lParam);
 
 // Private messages.
 inline constexpr UINT kMsgDeferredActivate = WM_APP + 1; // wParam: TRUE activate, FALSE deactivate

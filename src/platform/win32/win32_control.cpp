@@ -64,6 +64,7 @@ LRESULT Win32ControlCore::HandleOwnMessage(UINT msg, WPARAM wParam, LPARAM lPara
     if (hasTooltip_) form_.Tooltips().Relay(hwnd_, msg, wParam, lParam);
     LRESULT result = 0;
     if (SkipHeldPaint(hwnd_, msg, result)) return result;
+    QuietHeldMove(hwnd_, msg, lParam);
     if (OnOwnMessage(msg, wParam, lParam, result)) return result;
     return CallDefault(msg, wParam, lParam);
 }
