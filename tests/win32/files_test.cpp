@@ -238,20 +238,23 @@ TEST_F(ProgramFiles, DeviceNamesOnTheCommandLineAreReportedAndTheNextNameOpens) 
     EXPECT_EQ(Active().form().Caption(), "Untitled");
 }
 
+// A handler that fails: the answers to its reports, whether it raises a run-time error (else a
+// C++ exception), how often it runs and the error number reported each time.
+struct FailingHandlerCase {
+    std::vector<Answer> answers;
+    bool runtimeError;
+    int calls;
+    int number;
+};
+const FailingHandlerCase kFailingHandlerCases[] = {
+    {{Answer::Ignore}, true, 1, 75},
+    {{Answer::Retry, Answer::Ignore}, true, 2, 75},
+    {{Answer::Ignore}, false, 1, 51},
+};
+
 // An error that escapes an event handler gets the report and crosses into no system code.
 TEST_F(ProgramFiles, AnErrorEscapingAnEventHandlerIsReportedAndTheProgramGoesOn) {
-    struct Case {
-        std::vector<Answer> answers;
-        bool runtimeError;
-        int calls;
-        int number;
-    };
-    const Case cases[] = {
-        {{Answer::Ignore}, true, 1, 75},
-        {{Answer::Retry, Answer::Ignore}, true, 2, 75},
-        {{Answer::Ignore}, false, 1, 51},
-    };
-    for (const Case& c : cases) {
+    for (const FailingHandlerCase& c : kFailingHandlerCases) {
         int calls = 0;
         auto handler = [&] {
             ++calls;
@@ -287,18 +290,7 @@ TEST_F(ProgramFiles, AnErrorEscapingAKeyHandlerInTheMessageLoopIsReportedAndTheQ
     auto form = platform.CreateForm(def);
     form->Show();
     HWND text1 = HwndOf(form->Get<platform::TextBox>("Text1"));
-    struct Case {
-        std::vector<Answer> answers;
-        bool runtimeError;
-        int calls;
-        int number;
-    };
-    const Case cases[] = {
-        {{Answer::Ignore}, true, 1, 75},
-        {{Answer::Retry, Answer::Ignore}, true, 2, 75},
-        {{Answer::Ignore}, false, 1, 51},
-    };
-    for (const Case& c : cases) {
+    for (const FailingHandlerCase& c : kFailingHandlerCases) {
         int calls = 0;
         form->onKeyDown = [&](int key, int) {
             if (key != VK_F5) return;
