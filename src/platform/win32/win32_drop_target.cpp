@@ -2,6 +2,10 @@
 #include "platform/win32/win32_drop_target.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/errors.h"
 
@@ -93,22 +97,52 @@ class Registration : public DropRegistration {
 
 } // namespace
 
+// The names of a dropped file list, each ended by a NUL, the list by an empty name (or the end
+// of the block). Wide names are put in the ANSI code page.
+std::vector<std::string> ListedNames(const unsigned char* at, SIZE_T bytes, bool wide) {
+    std::vector<std::string> names;
+    if (wide) {
+        std::wstring name;
+        for (SIZE_T i = 0; i + 1 < bytes; i += 2) {
+            wchar_t c = static_cast<wchar_t>(at[i] | (at[i + 1] << 8));
+            if (c != L'\0') {
+                name += c;
+                continue;
+            }
+            if (name.empty()) break;
+            names.push_back(AnsiName(name.c_str()));
+            name.clear();
+        }
+    } else {
+        std::string name;
+        for (SIZE_T i = 0; i < bytes; ++i) {
+            if (at[i] != 0) {
+                name += static_cast<char>(at[i]);
+                continue;
+            }
+            if (name.empty()) break;
+            names.push_back(name);
+            name.clear();
+        }
+    }
+    return names;
+}
+
 DropData ReadDropData(IDataObject* data) {
     DropData dropped;
     STGMEDIUM medium{};
     FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     if (data && data->GetData(&files, &medium) == S_OK) {
-        auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
-        if (drop) {
+        // Read within the block the other program gave: a list that lacks its closing NUL
+        // would lead the system's own reader past the end of it.
+        const auto* block = static_cast<const unsigned char*>(GlobalLock(medium.hGlobal));
+        if (block) {
             dropped.hasFiles = true;
-            UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-            for (UINT i = 0; i < count; ++i) {
-                UINT length = DragQueryFileW(drop, i, nullptr, 0);
-                std::wstring name(length + 1, L'\0');
-                DragQueryFileW(drop, i, name.data(), length + 1);
-                // An empty list reads as one empty name on some systems: no name, no file.
-                if (name[0] != L'\0') dropped.files.push_back(AnsiName(name.c_str()));
-            }
+            const SIZE_T size = GlobalSize(medium.hGlobal);
+            const auto* header = reinterpret_cast<const DROPFILES*>(block);
+            if (size >= sizeof(DROPFILES) && header->pFiles < size)
+                dropped.files = ListedNames(block + header->pFiles, size - header->pFiles,
+                                            header->fWide != FALSE);
             GlobalUnlock(medium.hGlobal);
         }
         ReleaseStgMedium(&medium);
