@@ -66,6 +66,32 @@ void QuietHeldMove(HWND hwnd, UINT msg, LPARAM lParam) {
     reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOREDRAW | SWP_NOCOPYBITS;
 }
 
+namespace {
+HWND arrangedArea = nullptr;
+std::vector<ArrangedMove> arrangedMoves;
+} // namespace
+
+void BeginArrangingInside(HWND area) {
+    arrangedArea = area;
+    arrangedMoves.clear();
+}
+
+std::vector<ArrangedMove> TakeArrangedMoves() {
+    arrangedArea = nullptr;
+    return std::move(arrangedMoves);
+}
+
+void NoteArrangedMove(HWND hwnd, UINT msg, LPARAM lParam) {
+    if (!arrangedArea || msg != WM_WINDOWPOSCHANGING || GetParent(hwnd) != arrangedArea) return;
+    auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+    constexpr UINT kept = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    if ((pos->flags & kept) == kept) return;
+    arrangedMoves.push_back(
+        {hwnd, pos->hwndInsertAfter, pos->x, pos->y, pos->cx, pos->cy, pos->flags & kept});
+    pos->flags |= kept | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_NOACTIVATE;
+    pos->flags &= ~SWP_FRAMECHANGED;
+}
+
 bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result) {
     if (!heldArea) return false;
     if (msg != WM_PAINT && msg != WM_NCPAINT && msg != WM_ERASEBKGND) return false;

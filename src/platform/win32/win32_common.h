@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace platform::win32 {
 
@@ -62,6 +63,20 @@ bool SkipHeldPaint(HWND hwnd, UINT msg, LRESULT& result);
 // A window inside the held area (a document window or one of its controls) moves without
 // drawing or invalidating anything while held: the area is painted once when all have moved.
 void QuietHeldMove(HWND hwnd, UINT msg, LPARAM lParam);
+// The system's own arrangements move each visible window in turn, and a visible window's move
+// costs the system far more than a hidden one's. While `area` is being arranged, the moves of
+// its own windows are written down and not made; the frame makes them all afterwards with the
+// area held (TakeArrangedMoves), so the windows end where the system put them.
+struct ArrangedMove {
+    HWND hwnd;
+    HWND insertAfter;
+    int x, y, cx, cy;
+    UINT flags;
+};
+void BeginArrangingInside(HWND area);
+std::vector<ArrangedMove> TakeArrangedMoves();
+// A move of a window of the area being arranged: written down and taken out of the message.
+void NoteArrangedMove(HWND hwnd, UINT msg, LPARAM lParam);
 
 // Private messages.
 inline constexpr UINT kMsgDeferredActivate = WM_APP + 1; // wParam: TRUE activate, FALSE deactivate

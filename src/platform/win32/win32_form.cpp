@@ -54,6 +54,7 @@ void Win32FormCore::DestroySilently() {
 LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (LRESULT held = 0; SkipHeldPaint(hwnd_, msg, held)) return held;
     QuietHeldMove(hwnd_, msg, lParam);
+    NoteArrangedMove(hwnd_, msg, lParam);
     switch (msg) {
     case WM_CREATE: {
         LRESULT result = DefaultProc(msg, wParam, lParam);

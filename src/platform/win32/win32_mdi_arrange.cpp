@@ -24,13 +24,15 @@ void Win32MdiFrame::HoldRedraw(bool hold) {
 }
 
 // The system's arrangements skip windows that are off the screen, so the document area stays
-// on it; each window the system moves would repaint those around it, so the windows inside
-// skip their paints until all have moved, then the area is painted once.
+// on it while the system works out where each window goes; the moves themselves are written
+// down rather than made (a visible window's move costs the system many times a hidden one's),
+// then made with the area held, and the area is painted once.
 void Win32MdiFrame::Arrange(Arrangement arrangement) {
     if (!client_) return;
     const bool held = redrawHeld_;
     if (held) SendMessageA(client_, WM_SETREDRAW, TRUE, 0);
     HoldPaintInside(client_);
+    BeginArrangingInside(client_);
     switch (arrangement) {
     case Arrangement::Cascade:
         SendMessageA(client_, WM_MDICASCADE, 0, 0);
@@ -42,11 +44,14 @@ void Win32MdiFrame::Arrange(Arrangement arrangement) {
         SendMessageA(client_, WM_MDITILE, MDITILE_VERTICAL, 0);
         break;
     }
+    const std::vector<ArrangedMove> moves = TakeArrangedMoves();
     ReleasePaint();
-    if (held) {
-        SendMessageA(client_, WM_SETREDRAW, FALSE, 0);
-        return;
-    }
+    SendMessageA(client_, WM_SETREDRAW, FALSE, 0);
+    for (const ArrangedMove& m : moves)
+        SetWindowPos(m.hwnd, m.insertAfter, m.x, m.y, m.cx, m.cy,
+                     m.flags | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+    if (held) return;
+    SendMessageA(client_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(client_, nullptr, nullptr,
                  RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
