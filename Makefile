@@ -30,7 +30,8 @@ host-test: host
 	ctest --test-dir $(HOST) --output-on-failure -j2 --timeout 120
 
 win-test: win
-	scripts/with-display bash -c 'scripts/wine-prefix && ctest --test-dir $(WIN) --output-on-failure'
+	scripts/with-display bash -c 'scripts/wine-prefix && { scripts/print-server >/dev/null || true; } && \
+	  ctest --test-dir $(WIN) --output-on-failure'
 
 test: format-check host-test win-test
 

@@ -15,29 +15,11 @@ fail() {
   echo "FAILED: $*"
   exit 1
 }
-for tool in cupsd lpadmin lpstat pdftotext pdfinfo; do
-  command -v $tool >/dev/null || skip "$tool is not installed (packages cups, printer-driver-cups-pdf, poppler-utils)"
+for tool in pdftotext pdfinfo; do
+  command -v $tool >/dev/null || skip "$tool is not installed (package poppler-utils)"
 done
-[ -f /etc/cups/cups-pdf.conf ] || skip "the PDF printer driver is not installed (printer-driver-cups-pdf)"
-
-# The print server: start it unless it runs, and wait until it answers.
-if ! lpstat -r 2>/dev/null | grep -q "is running"; then
-  cupsd 2>/tmp/scrivex-cupsd.err || skip "cupsd could not start ($(cat /tmp/scrivex-cupsd.err))"
-  for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
-  lpstat -r 2>/dev/null | grep -q "is running" || skip "cupsd did not come up"
-fi
-if ! lpstat -p PDF >/dev/null 2>&1; then
-  lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
-    skip "the PDF printer could not be added (needs root)"
-fi
-lpadmin -d PDF 2>/dev/null || skip "the PDF printer could not be made the default"
-
-# Where the PDF printer puts a job: its configured folder, for the user that prints.
-out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -1)
-out=${out:-\$\{HOME\}/PDF}
-out=${out//\$\{HOME\}/$HOME}
-out=${out//\$\{USER\}/$(id -un)}
-mkdir -p "$out"
+# The print server and the PDF printer, and the folder where its jobs land.
+out=$("$root/scripts/print-server") || skip "$out"
 rm -f "$out"/ScrivexPrint*.pdf "$out"/Scrivex_contract*.pdf
 
 test_name=ProgramPrinting.PrintAllSendsOneJobPerDocument
