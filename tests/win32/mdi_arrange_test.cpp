@@ -52,7 +52,7 @@ class MdiArrangement : public ::testing::Test {
             child.name = "Form1";
             child.caption = "Child " + std::to_string(i + 1);
             ControlDef box;
-            box.kind = ControlKind::TextBox;
+            box.kind = ControlKind::MultiLineBox;
             box.name = "Text1";
             box.width = 2000;
             box.height = 1000;
