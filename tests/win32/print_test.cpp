@@ -54,3 +54,27 @@ TEST(ProgramPrinting, PrintAllSendsOneJobPerDocument) {
     for (const auto& box : platform.shown)
         ADD_FAILURE() << box.title << ": " << box.text;
 }
+
+TEST(PrinterFonts, AFaceTheSystemLacksGivesWayToAFixedPitchOne) {
+    if (platform::win32::DefaultPrinterName().empty())
+        GTEST_SKIP() << "no printer: the print server is not running";
+    platform::win32::Win32Printer printer;
+    struct Case {
+        const char* face;
+        bool fixedPitch;
+    };
+    const Case cases[] = {
+        {"Scrivex No Such Face", true}, // not installed: a fixed-pitch face instead
+        {"Tahoma", false},              // installed and proportional: kept
+        {"Courier New", true},          // installed it is fixed-pitch; where it is not, the
+                                        // printer's "Courier" must not pass for it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.face);
+        printer.font = platform::FontDef{c.face, 10, platform::kNormalWeight, false, 1};
+        platform::PageMetrics page = printer.StartJob("Scrivex font check");
+        printer.AbortJob(); // nothing printed
+        EXPECT_EQ(page.charWidths['i'] == page.charWidths['W'], c.fixedPitch)
+            << page.charWidths['i'] << " " << page.charWidths['W'];
+    }
+}

@@ -18,6 +18,29 @@ namespace {
     throw RuntimeError(err::PrinterError);
 }
 
+struct FaceSearch {
+    const char* name;
+    bool found;
+};
+
+int CALLBACK NoteFace(const LOGFONTA* face, const TEXTMETRICA*, DWORD, LPARAM search) {
+    auto* wanted = reinterpret_cast<FaceSearch*>(search);
+    if (lstrcmpiA(face->lfFaceName, wanted->name) != 0) return 1; // a printer's near match
+    wanted->found = true;
+    return 0;
+}
+
+// Whether the system has a face of this very name for the printer (a printer may offer its
+// own "Courier" when asked for "Courier New").
+bool HasFace(HDC dc, const std::string& name) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, name.c_str(), LF_FACESIZE);
+    FaceSearch search{wanted.lfFaceName, false};
+    EnumFontFamiliesExA(dc, &wanted, NoteFace, reinterpret_cast<LPARAM>(&search), 0);
+    return search.found;
+}
+
 } // namespace
 
 std::string DefaultPrinterName() {
@@ -48,9 +71,14 @@ PageMetrics Win32Printer::StartJob(std::string_view title) {
     if (!dc_) PrinterFailed();
     const int height =
         -static_cast<int>(std::lround(font.points * GetDeviceCaps(dc_, LOGPIXELSY) / 72.0));
+    // A face the system lacks (the default "Courier New" where it is not installed) gives way
+    // to a fixed-pitch one rather than to whatever the system likes best: the document is
+    // plain text, whose columns line up only when every character is as wide as the others.
+    const BYTE pitch =
+        HasFace(dc_, font.name) ? DEFAULT_PITCH | FF_DONTCARE : FIXED_PITCH | FF_MODERN;
     font_ = CreateFontA(height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE,
                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+                        DEFAULT_QUALITY, pitch, font.name.c_str());
     if (font_) SelectObject(dc_, font_);
     std::string name = CString(title);
     DOCINFOA doc{};
