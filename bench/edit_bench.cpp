@@ -7,15 +7,12 @@
 
 #include <string>
 
+#include "bench_support.h"
+
 namespace {
 
 std::string FullText() {
-    const std::string line = "The quick brown fox. jumps over the LAZY dog 0123 caf\xE9 \t \r\n";
-    std::string text;
-    while (text.size() < 65535)
-        text += line;
-    text.resize(65535);
-    return text;
+    return bench::Filled(bench::kMixedLine);
 }
 
 // ASCII letters and the Western European code page's accented ones.

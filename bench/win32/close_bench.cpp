@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_support.h"
+
 #include "app/app.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
@@ -16,10 +18,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
 
 // The real platform, whose message boxes would only show if a window were modified.
 class BenchPlatform : public platform::win32::Win32Platform {
@@ -31,11 +32,6 @@ class BenchPlatform : public platform::win32::Win32Platform {
     std::string CommandLine() override { return {}; }
     int boxes = 0;
 };
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
 
 // Starts the program and opens windows up to the limit, all painted.
 void OpenAll(app::App& app, BenchPlatform& platform) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 #include "app/app.h"
 #include "app/frame_window.h"
 #include "edit/case_conversion.h"
@@ -19,15 +21,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 std::string FullText() {
-    const std::string line = "The quick brown fox. jumps over the LAZY dog 0123 caf\xE9 \t \r\n";
-    std::string text;
-    while (text.size() < 65535)
-        text += line;
-    text.resize(65535);
-    return text;
+    return bench::Filled(bench::kMixedLine);
 }
 
 } // namespace

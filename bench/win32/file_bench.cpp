@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 #include "app/app.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
@@ -18,10 +20,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using bench::Clock;
+using bench::Ms;
+using bench::Stats;
 
 // The real platform; message boxes (the 64 kB warning) are answered at once and counted.
 class BenchPlatform : public platform::win32::Win32Platform {
@@ -36,13 +37,7 @@ class BenchPlatform : public platform::win32::Win32Platform {
 };
 
 std::string Text(size_t size) {
-    std::string line = "The quick brown fox jumps over the lazy dog 0123456789 abcdefghij\r\n";
-    std::string text;
-    text.reserve(size);
-    while (text.size() < size)
-        text += line;
-    text.resize(size);
-    return text;
+    return bench::Filled(bench::kProseLine, size);
 }
 
 void Write(const std::string& path, const std::string& bytes) {
@@ -51,16 +46,6 @@ void Write(const std::string& path, const std::string& bytes) {
     WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
     CloseHandle(f);
 }
-
-struct Stats {
-    std::vector<double> v;
-    void Add(double x) { v.push_back(x); }
-    double Median() {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? -1 : v[v.size() / 2];
-    }
-    double Max() { return v.empty() ? -1 : *std::max_element(v.begin(), v.end()); }
-};
 
 // Inside the program: open from the command line (until painted), a key typed at the end of
 // the text with the caret panels refreshed, and the save back over the file.

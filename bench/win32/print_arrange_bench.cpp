@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 #include "app/app.h"
 #include "app/frame_window.h"
 #include "app/window_arrangement.h"
@@ -21,20 +23,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
-struct Stats {
-    std::vector<double> v;
-    void Add(double x) { v.push_back(x); }
-    double Median() {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? -1 : v[v.size() / 2];
-    }
-    double Max() { return v.empty() ? -1 : *std::max_element(v.begin(), v.end()); }
-};
+using bench::Clock;
+using bench::Ms;
+using bench::Stats;
 
 // The real printer, with the time of EndDoc kept apart.
 class TimedPrinter : public platform::win32::Win32Printer {
@@ -76,12 +67,7 @@ class TimedPrinter : public platform::win32::Win32Printer {
 };
 
 std::string Text(size_t size) {
-    std::string line = "The quick brown fox jumps over the lazy dog 0123456789 abcdefghij\r\n";
-    std::string text;
-    while (text.size() < size)
-        text += line;
-    text.resize(size);
-    return text;
+    return bench::Filled(bench::kProseLine, size);
 }
 
 void Print(int runs) {

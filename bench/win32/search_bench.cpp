@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 #include "app/app.h"
 #include "app/frame_window.h"
 #include "platform/win32/win32_platform.h"
@@ -21,24 +23,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
-
-// 65,535 characters made of `unit` over and over.
-std::string Filled(const std::string& unit) {
-    std::string text;
-    while (text.size() < 65535)
-        text += unit;
-    text.resize(65535);
-    return text;
-}
+using bench::Filled;
 
 platform::win32::Win32Platform& ThePlatform() {
     static platform::win32::Win32Platform platform;
