@@ -3,6 +3,7 @@
 // shadow at its bottom right, which the desktop style's flat buttons lack.
 #include <gtest/gtest.h>
 
+#include "contract/contract_harness.h"
 #include "harness_support.h"
 
 using namespace platform;
@@ -17,18 +18,8 @@ bool UnderWine() {
 
 TEST(PlainLook, ScrollBarArrowsHaveTheRaisedEdge) {
     if (!UnderWine()) GTEST_SKIP() << "Windows draws them so by itself";
-    FormDef def;
-    def.kind = FormKind::Tool;
-    def.name = "frmLook";
-    def.width = 4000;
-    def.height = 3000;
-    ControlDef box;
-    box.kind = ControlKind::MultiLineBox;
-    box.name = "Text1";
-    box.width = 3500;
-    box.height = 2500;
-    def.controls.push_back(box);
-    auto form = win32_test::Platform().CreateForm(def);
+    auto form = win32_test::Platform().CreateForm(
+        OneControlForm(ControlKind::MultiLineBox, "Text1", 4000, 3000));
     form->Show();
     win32_test::Platform().DoEvents();
     HWND edit = HwndOf(form->Get<TextBox>("Text1"));
