@@ -253,3 +253,67 @@ TEST_F(EditCommands, UndoDeleteAndSelectAll) {
     frame().ChooseMenu("mnuEditSelectAll");
     EXPECT_EQ(box.SelLength(), 0);
 }
+
+TEST_F(EditCommands, AnInsertPastTheCapacityLeavesTheDocumentAndSaysHowMuchRoomThereIs) {
+    const int capacity = platform::kMultiLineCapacity;
+    const int now = 42; // "Monday, December 7, 2026 (Monday) 09:05:07"
+    enum How { Menu, Box, Drop, Now };
+    struct Case {
+        How how;
+        int length, selected; // the document's text and its selection
+        int inserted;         // the clipboard's or the dropped text; Now writes its own
+        bool fits;
+        const char* says;
+    } cases[] = {
+        {Menu, capacity - 10, 0, 10, true, ""},
+        {Menu, capacity - 10, 0, 11, false, "The text on the Clipboard is 11 characters"},
+        {Menu, capacity, 5, 5, true, ""}, // the selection makes room
+        {Menu, 3, 0, 1'000'000, false,
+         "is 1000000 characters long, but this document has "
+         "room for only 65532 more"},
+        {Box, capacity - 10, 2, 13, false,
+         "Clipboard is 13 characters long, but this document "
+         "has room for only 12 more"},
+        {Box, 100, 0, 50, true, ""},
+        {Drop, capacity - 10, 0, 11, false, "The dropped text is 11 characters"},
+        {Drop, capacity - 10, 3, 13, true, ""},
+        {Now, capacity - now + 1, 0, 0, false, "The text to insert is 42 characters"},
+        {Now, capacity - now, 0, 0, true, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string inserted(static_cast<size_t>(c.inserted), 'c');
+        auto& box = Doc(std::string(static_cast<size_t>(c.length), 'x'), 2, c.selected);
+        box.SetTag("5"); // saved: a refused insert must not mark it modified
+        Clipboard() = {{"Text", inserted}};
+        platform.messages.clear();
+        switch (c.how) {
+        case Menu:
+            frame().ChooseMenu("mnuEditPaste");
+            break;
+        case Box:
+            box.UserPaste(inserted);
+            break;
+        case Drop:
+            box.onDrop({false, {}, true, inserted});
+            break;
+        case Now:
+            frame().PressShortcut(Plain(key::F(5)));
+            break;
+        }
+        const int added = c.how == Now ? now : c.inserted;
+        if (c.fits) {
+            EXPECT_EQ(box.Text().size(), static_cast<size_t>(c.length - c.selected + added));
+            EXPECT_TRUE(platform.messages.empty());
+            continue;
+        }
+        EXPECT_TRUE(box.Text() == std::string(static_cast<size_t>(c.length), 'x')) << c.says;
+        EXPECT_EQ(std::make_pair(box.SelStart(), box.SelLength()), std::make_pair(2, c.selected));
+        EXPECT_EQ(box.Tag(), "5");
+        EXPECT_TRUE(Clipboard()["Text"] == inserted);
+        ASSERT_EQ(platform.messages.size(), 1u) << c.says;
+        EXPECT_EQ(platform.messages[0].title, "Untitled");
+        EXPECT_EQ(platform.messages[0].style, platform::mb::Exclamation);
+        EXPECT_NE(platform.messages[0].text.find(c.says), std::string::npos)
+            << platform.messages[0].text;
+    }
+}
