@@ -1,6 +1,8 @@
 // The Edit and Insert menus of a document window through the fake: the enabling rule as the
 // Edit menu opens, the clipboard commands with a clipboard that may be busy or hold a picture,
 // the case and line commands, and the inserts with a fixed clock.
+#include <functional>
+
 #include "app/app_fixture.h"
 #include "core/document_flags.h"
 
@@ -260,25 +262,21 @@ TEST_F(EditCommands, AnInsertPastTheCapacityLeavesTheDocumentAndSaysHowMuchRoomT
     enum How { Menu, Box, Drop, Now };
     struct Case {
         How how;
-        int length, selected; // the document's text and its selection
-        int inserted;         // the clipboard's or the dropped text; Now writes its own
-        bool fits;
-        const char* says;
+        int length, selected, inserted; // the document, its selection, the clipboard or drop
+        const char* says;               // empty: it fits
     } cases[] = {
-        {Menu, capacity - 10, 0, 10, true, ""},
-        {Menu, capacity - 10, 0, 11, false, "The text on the Clipboard is 11 characters"},
-        {Menu, capacity, 5, 5, true, ""}, // the selection makes room
-        {Menu, 3, 0, 1'000'000, false,
-         "is 1000000 characters long, but this document has "
-         "room for only 65532 more"},
-        {Box, capacity - 10, 2, 13, false,
-         "Clipboard is 13 characters long, but this document "
-         "has room for only 12 more"},
-        {Box, 100, 0, 50, true, ""},
-        {Drop, capacity - 10, 0, 11, false, "The dropped text is 11 characters"},
-        {Drop, capacity - 10, 3, 13, true, ""},
-        {Now, capacity - now + 1, 0, 0, false, "The text to insert is 42 characters"},
-        {Now, capacity - now, 0, 0, true, ""},
+        {Menu, capacity - 10, 0, 10, ""},
+        {Menu, capacity, 5, 5, ""}, // the selection makes room
+        {Menu, 3, 0, 1'000'000,
+         "The text on the Clipboard is 1000000 characters long, but this "
+         "document has room for only 65532 more"},
+        {Box, capacity - 10, 2, 13,
+         "Clipboard is 13 characters long, but this document has room "
+         "for only 12 more"},
+        {Drop, capacity - 10, 0, 11, "The dropped text is 11 characters"},
+        {Drop, capacity - 10, 3, 13, ""},
+        {Now, capacity - now + 1, 0, 0, "The text to insert is 42 characters"},
+        {Now, capacity - now, 0, 0, ""},
     };
     for (const Case& c : cases) {
         const std::string inserted(static_cast<size_t>(c.inserted), 'c');
@@ -286,22 +284,15 @@ TEST_F(EditCommands, AnInsertPastTheCapacityLeavesTheDocumentAndSaysHowMuchRoomT
         box.SetTag("5"); // saved: a refused insert must not mark it modified
         Clipboard() = {{"Text", inserted}};
         platform.messages.clear();
-        switch (c.how) {
-        case Menu:
-            frame().ChooseMenu("mnuEditPaste");
-            break;
-        case Box:
-            box.UserPaste(inserted);
-            break;
-        case Drop:
-            box.onDrop({false, {}, true, inserted});
-            break;
-        case Now:
-            frame().PressShortcut(Plain(key::F(5)));
-            break;
-        }
-        const int added = c.how == Now ? now : c.inserted;
-        if (c.fits) {
+        const std::function<void()> act[] = {[&] { frame().ChooseMenu("mnuEditPaste"); },
+                                             [&] { box.UserPaste(inserted); },
+                                             [&] {
+                                                 box.onDrop({false, {}, true, inserted});
+                                             },
+                                             [&] { frame().PressShortcut(Plain(key::F(5))); }};
+        act[c.how]();
+        if (!*c.says) {
+            const int added = c.how == Now ? now : c.inserted;
             EXPECT_EQ(box.Text().size(), static_cast<size_t>(c.length - c.selected + added));
             EXPECT_TRUE(platform.messages.empty());
             continue;
@@ -313,7 +304,6 @@ TEST_F(EditCommands, AnInsertPastTheCapacityLeavesTheDocumentAndSaysHowMuchRoomT
         ASSERT_EQ(platform.messages.size(), 1u) << c.says;
         EXPECT_EQ(platform.messages[0].title, "Untitled");
         EXPECT_EQ(platform.messages[0].style, platform::mb::Exclamation);
-        EXPECT_NE(platform.messages[0].text.find(c.says), std::string::npos)
-            << platform.messages[0].text;
+        EXPECT_NE(platform.messages[0].text.find(c.says), std::string::npos);
     }
 }

@@ -196,7 +196,7 @@ TEST_F(SearchTest, ReplaceGivesWhatReplacingOneByOneGives) {
     }
 }
 
-TEST_F(SearchTest, AReplaceThatWouldPassTheCapacityChangesNothingAndSaysBy) {
+TEST_F(SearchTest, AReplacePastTheCapacityChangesNothingAndSaysByHowMuch) {
     const int capacity = platform::kMultiLineCapacity;
     struct Case {
         std::string text, what, with;
@@ -232,7 +232,6 @@ TEST_F(SearchTest, AReplaceThatWouldPassTheCapacityChangesNothingAndSaysBy) {
                                   std::to_string(c.over) + " more than"),
                   std::string::npos)
             << shown.text;
-        EXPECT_NE(shown.text.find("Nothing was replaced."), std::string::npos);
     }
 }
 

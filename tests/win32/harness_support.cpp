@@ -63,26 +63,20 @@ void ScriptedPlatform::EndProgram() {
 }
 
 namespace {
-struct WindowSought {
-    std::string windowClass;
-    HWND found = nullptr;
-};
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
-    auto* sought = reinterpret_cast<WindowSought*>(param);
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM result) {
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
     char cls[32] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (process == GetCurrentProcessId() && cls == sought->windowClass && IsWindowVisible(hwnd)) {
-        sought->found = hwnd;
+    if (process == GetCurrentProcessId() && std::string(cls) == "#32770" && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(result) = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 } // namespace
 
-DialogDriver::DialogDriver(std::function<void(HWND)> act, std::string windowClass)
-    : act_(std::move(act)), class_(std::move(windowClass)) {
+DialogDriver::DialogDriver(std::function<void(HWND)> act) : act_(std::move(act)) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
 
@@ -94,9 +88,9 @@ DialogDriver::~DialogDriver() {
 DWORD WINAPI DialogDriver::Run(void* self) {
     auto* driver = static_cast<DialogDriver*>(self);
     for (int i = 0; i < 1000; ++i) {
-        WindowSought sought{driver->class_};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&sought));
-        if (HWND dialog = sought.found) {
+        HWND dialog = nullptr;
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
             Sleep(200); // let it finish coming up
             char caption[256] = "";
             GetWindowTextA(dialog, caption, sizeof caption);

@@ -56,18 +56,16 @@ class ScriptedPlatform : public platform::win32::Win32Platform {
 struct ProgramEnded {};
 
 // Waits on a thread of its own for a dialog window of this process to come up, tells what it
-// shows (its caption) and acts on it: `act` gets the dialog's window. Another window class
-// ("#32768": a pop-up menu) waits for a window of that class instead.
+// shows (its caption) and acts on it: `act` gets the dialog's window.
 class DialogDriver {
   public:
-    explicit DialogDriver(std::function<void(HWND dialog)> act, std::string windowClass = "#32770");
+    explicit DialogDriver(std::function<void(HWND dialog)> act);
     ~DialogDriver();
     std::string Caption() const { return caption_; }
 
   private:
     static DWORD WINAPI Run(void* self);
     std::function<void(HWND)> act_;
-    std::string class_;
     std::string caption_;
     HANDLE thread_ = nullptr;
 };
