@@ -135,6 +135,8 @@ Document::Document(App& app) : app_(app) {
     Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
     Text1().onClick = [this] { Text1_Click(); };
     Text1().onDrop = [this](const platform::DropData& data) { Text1_OLEDragDrop(data); };
+    // The control's own paste (Shift+Ins, its context menu) is the menu's Paste.
+    Text1().onPaste = [this] { mnuEditPaste_Click(0); };
 }
 
 Document::~Document() {
@@ -144,6 +146,7 @@ Document::~Document() {
     form_->onQueryUnload = nullptr;
     form_->onUnload = nullptr;
     Text1().onDrop = nullptr;
+    Text1().onPaste = nullptr;
 }
 
 bool Document::HasHandler(std::string_view itemName) {
