@@ -9,7 +9,8 @@
 set -u
 exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
-# Other test runs on this machine print to the same server: one at a time.
+# Other test runs on this machine print to the same server: one at a time. A caller that holds
+# the lock already says so with SCRIVEX_PRINTER_LOCKED=1.
 if [ -z "${SCRIVEX_PRINTER_LOCKED:-}" ]; then
   SCRIVEX_PRINTER_LOCKED=1 exec flock /tmp/scrivex-printer.lock "$0" "$@"
 fi
