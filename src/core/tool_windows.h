@@ -6,8 +6,9 @@
 //   ToolWindow that owns its form, with a public `static constexpr const char* kFormName`
 //   ("frmCalc", "frmFind", ...) and a constructor taking the Program;
 // - it is made the first time anything asks for it, hidden, through
-//   `program.tools.Get<TheWindow>()`, and kept for the whole run: its hide button and Esc hide
-//   it, they never destroy it, so its texts and options last until the program ends;
+//   `program.tools.Get<TheWindow>()`, and kept for the whole run: its hide button, Esc and its
+//   close box hide it, they never destroy it, so its texts and options last until the program
+//   ends;
 // - commands of several menus reach the same instance through the same call;
 // - code that must reach a tool window of another subsystem without knowing its class (the
 //   always-on-top switch takes every tool window, making the missing ones hidden) asks for it

@@ -91,7 +91,7 @@ void ClipViewWindow::Form_Unload() {
 }
 
 void OpenClipboardViewer(core::Program& program) {
-    program.tools.Get<ClipViewWindow>().form().Show();
+    program.tools.Get<ClipViewWindow>().form().ShowWithoutFocus();
 }
 
 } // namespace desktop

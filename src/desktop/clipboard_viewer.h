@@ -41,7 +41,8 @@ class ClipViewWindow : public core::ToolWindow {
     std::unique_ptr<platform::ClipboardViewerLink> link_;
 };
 
-// The menus' "Clipboard viewer" command: shows the viewer, made on first use.
+// The menus' "Clipboard viewer" command: shows the viewer, made on first use, and leaves the
+// focus where it is (the user goes on typing in the document).
 void OpenClipboardViewer(core::Program& program);
 
 } // namespace desktop

@@ -83,6 +83,8 @@ class Form {
     virtual void SetState(WindowState state) = 0;
     virtual bool Visible() const = 0;
     virtual void Show() = 0;
+    // Shows the window (in front of the others) and leaves the focus where it is.
+    virtual void ShowWithoutFocus() = 0;
     virtual void Hide() = 0;
     // Makes the window the active one (a document window: the frame's active document).
     virtual void SetFocus() = 0;

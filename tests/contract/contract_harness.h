@@ -42,6 +42,8 @@ void OtherProgramReleasesClipboard();
 void OpenMenuAsUser(platform::MdiFrame& frame, platform::Menu& menu, std::string_view item);
 // The user presses a shortcut key in the frame.
 void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut);
+// The user clicks a window's close box.
+void CloseBoxAsUser(platform::Form& form);
 
 // A frame that goes asks the message loop to end; a test that unloads one and goes on takes
 // that request back, or the next modal loop (a dialog, an input box) would end at once.

@@ -173,3 +173,17 @@ TEST_F(ControlsContract, WindowsStartWithTheProgramIconAndImagesShowWhatTheyAreG
     EXPECT_EQ(other->Icon(), icon);
     other->Unload();
 }
+
+// A tool window lasts the whole run: its close box hides it, as its hide button would.
+TEST(FormsContract, AToolWindowsCloseBoxHidesItAndItShowsAgain) {
+    auto form = ContractPlatform().CreateForm(OneControlForm(ControlKind::MultiLineBox, "Text1"));
+    form->Get<TextBox>("Text1").SetText("kept");
+    form->Show();
+    CloseBoxAsUser(*form);
+    EXPECT_TRUE(form->Loaded());
+    EXPECT_FALSE(form->Visible());
+    form->Show();
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(form->Get<TextBox>("Text1").Text(), "kept");
+    form->Unload();
+}

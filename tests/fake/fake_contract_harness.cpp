@@ -65,6 +65,10 @@ void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut)
     dynamic_cast<fake::FakeForm&>(frame).PressShortcut(shortcut);
 }
 
+void CloseBoxAsUser(platform::Form& form) {
+    dynamic_cast<fake::FakeForm&>(form).UserClose();
+}
+
 void TakeBackQuit() {}
 
 std::shared_ptr<void> AnswerFontDialog(bool ok) {

@@ -13,7 +13,7 @@ namespace fake {
 
 FakeForm::FakeForm(const platform::FormDef& def, FakeForm* frame)
     : name(def.name), frame_(frame), isFrame_(def.kind == platform::FormKind::MdiFrame),
-      caption_(def.caption), keyPreview_(def.keyPreview), defs_(def.controls) {
+      kind_(def.kind), caption_(def.caption), keyPreview_(def.keyPreview), defs_(def.controls) {
     if (def.width > 0) width_ = def.width + 120;
     if (def.height > 0) height_ = def.height + 420;
     for (const auto& c : def.controls) {
@@ -75,6 +75,14 @@ void FakeForm::Move(int l, int t, int w, int h) {
     left_ = l, top_ = t, width_ = w, height_ = h;
     if (frame_) frame_->ChildMoved();
     if (onResize) onResize();
+}
+
+bool FakeForm::UserClose() {
+    if (kind_ == platform::FormKind::Tool) {
+        Hide();
+        return false;
+    }
+    return Close(platform::UnloadMode::ControlMenu);
 }
 
 bool FakeForm::Close(platform::UnloadMode mode) {

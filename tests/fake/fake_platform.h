@@ -33,6 +33,8 @@ class FakeForm : public platform::MdiFrame {
     void SetState(platform::WindowState s) override;
     bool Visible() const override { return visible_; }
     void Show() override;
+    // Nothing here models which window is active: both shows leave the focus alone.
+    void ShowWithoutFocus() override { Show(); }
     void Hide() override { visible_ = false; }
     void SetFocus() override {
         if (frame_) frame_->Activate(this);
@@ -67,7 +69,8 @@ class FakeForm : public platform::MdiFrame {
     platform::Menu* OwnMenu() const { return menu_; }
     const std::vector<FakeForm*>& Children() const { return children_; } // front: active
     void Activate(FakeForm* child); // the user clicks into a document window
-    bool UserClose() { return Close(platform::UnloadMode::ControlMenu); }
+    // The user clicks the window's close box. A tool window hides, as its hide button does.
+    bool UserClose();
     // Windows is shutting down: the frame is asked to close.
     bool EndSession() { return Close(platform::UnloadMode::WindowsShutdown); }
     // Presses a shortcut key in the frame: the shown menu bar's item runs.
@@ -92,6 +95,7 @@ class FakeForm : public platform::MdiFrame {
 
     FakeForm* frame_; // the frame a document window lives in; null for others
     bool isFrame_;
+    platform::FormKind kind_;
     std::string caption_, tag_;
     platform::WindowState state_ = platform::WindowState::Normal;
     bool visible_ = false, loaded_ = true;

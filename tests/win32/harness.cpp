@@ -170,6 +170,11 @@ void PressShortcutAsUser(platform::MdiFrame& frame, platform::Shortcut shortcut)
     win32_test::PressKey(win32_test::HwndOf(frame), shortcut.key, shortcut.mods);
 }
 
+void CloseBoxAsUser(platform::Form& form) {
+    SendMessageA(win32_test::HwndOf(form), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ContractPlatform().DoEvents();
+}
+
 void TakeBackQuit() {
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Printing to a real printer under Wine: makes sure a print server runs with a PDF printer
-# as the default, runs the Windows test that prints two documents with "Print all", waits
-# for the two jobs as PDF files and reads them back: text, line breaks, wrapping and pages.
+# Printing to a real printer under Wine: makes sure a print server runs with a PDF printer,
+# runs the Windows test that prints two documents with "Print all" to it, waits for the two
+# jobs as PDF files and reads them back: text, line breaks, wrapping within the margins and
+# pages. Then "Print all" to a printer of its own that refuses every job must stop at the
+# first document.
 # Where the print server cannot be started the test says so and counts as skipped (exit 77).
 # Usage: print_jobs.sh win32_tests.exe
 set -u
 exe=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# Other test runs on this machine print to the same server: one at a time. A caller that holds
+# the lock already says so with SCRIVEX_PRINTER_LOCKED=1.
+if [ -z "${SCRIVEX_PRINTER_LOCKED:-}" ]; then
+  SCRIVEX_PRINTER_LOCKED=1 exec flock /tmp/scrivex-printer.lock "$0" "$@"
+fi
 skip() {
   echo "SKIPPED: $*; printing to a real printer was not tried."
   exit 77
@@ -22,19 +29,26 @@ done
 out=$("$root/scripts/print-server") || skip "$out"
 rm -f "$out"/ScrivexPrint*.pdf "$out"/Scrivex_contract*.pdf
 
-test_name=ProgramPrinting.PrintAllSendsOneJobPerDocument
-# The Wine server of the test before may still be going down; a program started meanwhile can
-# end at once without a word. Wait for it, and give a start that printed nothing a second try.
+# Runs one test of the Windows test program with the settings given before it; the program
+# prints to the CUPS printer named by PRINTER (Wine takes its default printer from there).
+run_test() {
+  local test_name=$1
+  shift
+  # The Wine server of the test before may still be going down; a program started meanwhile
+  # can end at once without a word. Wait for it, and give a start that printed nothing a
+  # second try.
+  for attempt in 1 2; do
+    wineserver -w 2>/dev/null
+    output=$(env "$@" timeout 120 "$root/scripts/wine-run" "$exe" --gtest_filter=$test_name 2>&1)
+    rc=$?
+    [ -n "$output" ] && break
+  done
+  echo "$output"
+  [ $rc -eq 0 ] || fail "the Windows test $test_name failed ($rc)"
+  grep -q "\[       OK \] $test_name" <<<"$output" || fail "the Windows test $test_name did not run"
+}
 export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
-for attempt in 1 2; do
-  wineserver -w 2>/dev/null
-  output=$(SCRIVEX_PRINT_TEST=1 timeout 120 "$root/scripts/wine-run" "$exe" --gtest_filter=$test_name 2>&1)
-  rc=$?
-  [ -n "$output" ] && break
-done
-echo "$output"
-[ $rc -eq 0 ] || fail "the Windows test failed ($rc)"
-grep -q "\[       OK \] $test_name" <<<"$output" || fail "the Windows test did not run"
+run_test ProgramPrinting.PrintAllSendsOneJobPerDocument SCRIVEX_PRINT_TEST=1 PRINTER=PDF
 
 # Both jobs, each once, within a minute.
 for _ in $(seq 120); do
@@ -59,7 +73,17 @@ wrapped=$(grep alpha <<<"$text_a")
 words=$(tr -s ' ' '\n' <<<"$wrapped" | grep -v '^$' | tr '\n' ' ')
 expected=$(for i in $(seq 1 40); do printf 'alpha%02d ' $i; done)
 [ "$words" = "$expected" ] || fail "the wrapped words differ: $words"
+run=$(grep -x '[0-9]*' <<<"$text_a" | tr -d '\n')
+expected=$(for i in $(seq 1 30); do printf '0123456789'; done)
+[ "$run" = "$expected" ] || fail "the run of digits was not wrapped whole: $run"
 [ "$(tail -1 <<<"$text_a")" = "last line" ] || fail "last line of the first job"
+# Nothing runs into the right margin of three quarters of an inch (54 points), however long
+# the word: the widest line ends where the layout measured it to end.
+paper=$(pdfinfo "$a" | sed -n 's/^Page size:[[:space:]]*\([0-9.]*\) x.*/\1/p')
+right=$(pdftotext -bbox "$a" - | sed -n 's/.*xMax="\([0-9.]*\)".*/\1/p' | sort -g | tail -1)
+echo "the text ends at x = $right pt on paper $paper pt wide"
+awk -v r="$right" -v p="$paper" 'BEGIN { exit !(r > 0 && r <= p - 54 + 0.5) }' ||
+  fail "the text runs into the right margin: it ends at $right pt, the margin at $(awk -v p="$paper" 'BEGIN { print p - 54 }') pt"
 [ "$(pdfinfo "$a" | sed -n 's/^Pages:[[:space:]]*//p')" = 1 ] || fail "the first job is not one page"
 
 # The second document: 150 lines over several pages, each page full but the last, none lost.
@@ -79,3 +103,14 @@ done
 expected=$(for i in $(seq 1 150); do printf 'Line %03d\n' $i; done)
 [ "$(printf '%s' "$all")" = "$expected" ] || fail "the lines of the second job differ"
 echo "Both jobs printed as expected."
+
+# A printer that refuses every job, of this test's own: the shared one stays as it is.
+refusing=PDFREFUSE
+if ! lpstat -p $refusing >/dev/null 2>&1; then
+  lpadmin -p $refusing -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
+    fail "the refusing printer could not be added"
+fi
+cupsreject $refusing 2>/dev/null || fail "the printer $refusing could not be made to refuse jobs"
+run_test ProgramPrinting.PrintAllStopsAtThePrinterThatRefusesTheFirstJob \
+  SCRIVEX_REFUSING_PRINTER=$refusing PRINTER=$refusing
+echo "Print all stopped at the refusing printer as expected."

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "app/app.h"
 #include "app/frame_window.h"
@@ -17,6 +18,14 @@ std::string LongLine() {
     for (int i = 1; i <= 40; ++i)
         line += (i > 1 ? " alpha" : "alpha") + std::string(i < 10 ? "0" : "") + std::to_string(i);
     return line;
+}
+
+// Three hundred digits without a blank: wrapped wherever the width ends.
+std::string UnbrokenRun() {
+    std::string run;
+    for (int i = 0; i < 30; ++i)
+        run += "0123456789";
+    return run;
 }
 
 // Lines "Line 001" to "Line 150": more than two pages.
@@ -43,7 +52,8 @@ TEST(ProgramPrinting, PrintAllSendsOneJobPerDocument) {
 
     core::Document* first = app.ActiveDocument();
     first->form().SetCaption("ScrivexPrintA");
-    first->Text1().SetText("First document\r\nsecond line\r\n\r\n" + LongLine() + "\r\nlast line");
+    first->Text1().SetText("First document\r\nsecond line\r\n\r\n" + LongLine() + "\r\n" +
+                           UnbrokenRun() + "\r\nlast line");
     ASSERT_TRUE(app.NewDocument());
     core::Document* second = app.ActiveDocument();
     second->form().SetCaption("ScrivexPrintB");
@@ -53,6 +63,23 @@ TEST(ProgramPrinting, PrintAllSendsOneJobPerDocument) {
     ASSERT_TRUE(menu.Choose(menu.Find("mnuFilePrintAll")));
     for (const auto& box : platform.shown)
         ADD_FAILURE() << box.title << ": " << box.text;
+}
+
+// A printer that takes no jobs: "Print all" says so once and tries no further document.
+TEST(ProgramPrinting, PrintAllStopsAtThePrinterThatRefusesTheFirstJob) {
+    const char* refusing = std::getenv("SCRIVEX_REFUSING_PRINTER");
+    if (!refusing) GTEST_SKIP() << "needs a print queue that refuses jobs: run by print_jobs.sh";
+    win32_test::ScriptedPlatform platform;
+    platform.PrinterService().Select(refusing, "");
+    app::App app{platform};
+    app.Start();
+    app.frame().form().onActivate = nullptr;
+    ASSERT_TRUE(app.NewDocument());
+    platform::Menu& menu = app.ActiveDocument()->menu();
+    ASSERT_TRUE(menu.Choose(menu.Find("mnuFilePrintAll")));
+    // The second document would fail as the first did: one message, one document tried.
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown[0].text, "Printer error");
 }
 
 TEST(PrinterFonts, AFaceTheSystemLacksGivesWayToAFixedPitchOne) {

@@ -1,19 +1,11 @@
 // Clipboard text: opened with a retry, always closed again, never left half written.
 #include "platform/win32/win32_clipboard.h"
 
-#include <cstring>
 #include <string>
 
+#include "platform/win32/win32_guards.h"
+
 namespace platform::win32 {
-
-namespace {
-
-// Closes the clipboard when the operation ends, however it ends.
-struct OpenClipboardScope {
-    ~OpenClipboardScope() { CloseClipboard(); }
-};
-
-} // namespace
 
 Win32Clipboard::~Win32Clipboard() {
     if (owner_) DestroyWindow(owner_);
@@ -28,39 +20,18 @@ HWND Win32Clipboard::Owner() {
     return owner_;
 }
 
-bool Win32Clipboard::Open() {
-    HWND owner = Owner();
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        if (attempt > 0) Sleep(pauseMs);
-        if (OpenClipboard(owner)) return true;
-    }
-    return false;
-}
-
 bool Win32Clipboard::Clear() {
-    if (!Open()) return false;
-    OpenClipboardScope scope;
-    return EmptyClipboard() != FALSE;
+    OpenClipboardScope clipboard(Owner());
+    return clipboard.IsOpen() && EmptyClipboard() != FALSE;
 }
 
 bool Win32Clipboard::SetText(std::string_view text) {
     // The copy is ready before the clipboard is touched: a failure leaves it as it was.
     std::string bytes(text.substr(0, text.find('\0')));
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+    HGLOBAL memory = GlobalCopy(bytes.c_str(), bytes.size() + 1);
     if (!memory) return false;
-    if (void* p = GlobalLock(memory)) {
-        std::memcpy(p, bytes.c_str(), bytes.size() + 1);
-        GlobalUnlock(memory);
-    } else {
-        GlobalFree(memory);
-        return false;
-    }
-    if (!Open()) {
-        GlobalFree(memory);
-        return false;
-    }
-    OpenClipboardScope scope;
-    if (!EmptyClipboard() || !SetClipboardData(CF_TEXT, memory)) {
+    OpenClipboardScope clipboard(Owner());
+    if (!clipboard.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_TEXT, memory)) {
         GlobalFree(memory);
         return false;
     }
@@ -68,18 +39,12 @@ bool Win32Clipboard::SetText(std::string_view text) {
 }
 
 std::optional<std::string> Win32Clipboard::GetText() {
-    if (!Open()) return std::nullopt;
-    OpenClipboardScope scope;
+    OpenClipboardScope clipboard(Owner());
+    if (!clipboard.IsOpen()) return std::nullopt;
     // No text (a picture only, or nothing) is an empty text.
     HANDLE data = GetClipboardData(CF_TEXT);
     if (!data) return std::string();
-    const char* p = static_cast<const char*>(GlobalLock(data));
-    if (!p) return std::string();
-    // Another program's text need not end in a NUL: read no further than its memory.
-    size_t size = GlobalSize(data);
-    std::string text(p, strnlen(p, size));
-    GlobalUnlock(data);
-    return text;
+    return GlobalText(data).value_or(std::string());
 }
 
 } // namespace platform::win32

@@ -13,13 +13,8 @@ class Win32Clipboard : public Clipboard {
     bool SetText(std::string_view text) override;
     std::optional<std::string> GetText() override;
 
-    // How often and how long to try while another program holds the clipboard open.
-    int attempts = 10;
-    DWORD pauseMs = 20;
-
   private:
-    // Opens the clipboard for this program's own window, trying again for a short while.
-    bool Open();
+    // The program's own window that opens the clipboard.
     HWND Owner();
 
     HWND owner_ = nullptr;

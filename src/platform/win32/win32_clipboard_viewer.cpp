@@ -49,10 +49,17 @@ class Win32ViewerLink : public ClipboardViewerLink {
         return links;
     }
 
+    // Like every window procedure, it lets no exception through into the system.
     static LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        auto it = Links().find(hwnd);
-        if (it == Links().end()) return DefWindowProcA(hwnd, msg, wParam, lParam);
-        return it->second->OnMessage(msg, wParam, lParam);
+        LRESULT result = 0;
+        RunEvent([&] {
+            auto it = Links().find(hwnd);
+            if (it == Links().end())
+                result = DefWindowProcA(hwnd, msg, wParam, lParam);
+            else
+                result = it->second->OnMessage(msg, wParam, lParam);
+        });
+        return result;
     }
 
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

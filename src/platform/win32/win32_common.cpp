@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/keys.h"
+#include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_resources.h"
 
 namespace platform::win32 {
@@ -19,10 +20,9 @@ struct Dpi {
 const Dpi& ScreenDpi() {
     static const Dpi dpi = [] {
         Dpi d;
-        if (HDC dc = GetDC(nullptr)) {
-            d.x = GetDeviceCaps(dc, LOGPIXELSX);
-            d.y = GetDeviceCaps(dc, LOGPIXELSY);
-            ReleaseDC(nullptr, dc);
+        if (WindowDC screen(nullptr); screen) {
+            d.x = GetDeviceCaps(screen.get(), LOGPIXELSX);
+            d.y = GetDeviceCaps(screen.get(), LOGPIXELSY);
         }
         if (d.x <= 0) d.x = 96;
         if (d.y <= 0) d.y = 96;

@@ -1,12 +1,15 @@
 // The desktop services: topmost switch, program starts, clipboard reading, pop-up menus.
 #include "platform/win32/win32_desktop.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/errors.h"
 #include "platform/menu.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_menu.h"
 
 namespace platform::win32 {
@@ -59,25 +62,12 @@ void Win32DesktopServices::StartProgram(std::string_view commandLine) {
 
 ClipboardContents Win32DesktopServices::ReadClipboard() {
     ClipboardContents contents;
-    // Another program may hold the clipboard open for a moment.
-    bool open = false;
-    for (int attempt = 0; attempt < 10 && !open; ++attempt) {
-        open = OpenClipboard(nullptr);
-        if (!open) Sleep(10);
-    }
-    if (!open) return contents;
+    OpenClipboardScope clipboard(nullptr);
+    if (!clipboard.IsOpen()) return contents;
     if (IsClipboardFormatAvailable(CF_TEXT)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            if (const char* text = static_cast<const char*>(GlobalLock(data))) {
-                // The clipboard's text ends at its first NUL or at the end of its memory.
-                SIZE_T size = GlobalSize(data);
-                SIZE_T length = 0;
-                while (length < size && text[length])
-                    ++length;
-                contents.text.assign(text, length);
-                contents.hasText = true;
-                GlobalUnlock(data);
-            }
+        if (std::optional<std::string> text = GlobalText(GetClipboardData(CF_TEXT))) {
+            contents.text = std::move(*text);
+            contents.hasText = true;
         }
     }
     if (IsClipboardFormatAvailable(CF_BITMAP)) {
@@ -85,7 +75,6 @@ ClipboardContents Win32DesktopServices::ReadClipboard() {
             contents.bitmap =
                 reinterpret_cast<BitmapHandle>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
     }
-    CloseClipboard();
     return contents;
 }
 

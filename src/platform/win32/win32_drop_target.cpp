@@ -4,10 +4,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
 
@@ -135,27 +137,22 @@ DropData ReadDropData(IDataObject* data) {
     if (data && data->GetData(&files, &medium) == S_OK) {
         // Read within the block the other program gave: a list that lacks its closing NUL
         // would lead the system's own reader past the end of it.
-        const auto* block = static_cast<const unsigned char*>(GlobalLock(medium.hGlobal));
-        if (block) {
+        if (LockedGlobal locked(medium.hGlobal); locked) {
             dropped.hasFiles = true;
-            const SIZE_T size = GlobalSize(medium.hGlobal);
+            const auto* block = locked.As<const unsigned char>();
+            const SIZE_T size = locked.Size();
             const auto* header = reinterpret_cast<const DROPFILES*>(block);
             if (size >= sizeof(DROPFILES) && header->pFiles < size)
                 dropped.files = ListedNames(block + header->pFiles, size - header->pFiles,
                                             header->fWide != FALSE);
-            GlobalUnlock(medium.hGlobal);
         }
         ReleaseStgMedium(&medium);
     }
     FORMATETC text{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     if (data && data->GetData(&text, &medium) == S_OK) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
-            SIZE_T size = GlobalSize(medium.hGlobal), length = 0;
-            while (length < size && bytes[length])
-                ++length;
+        if (std::optional<std::string> bytes = GlobalText(medium.hGlobal)) {
             dropped.hasText = true;
-            dropped.text.assign(bytes, length);
-            GlobalUnlock(medium.hGlobal);
+            dropped.text = std::move(*bytes);
         }
         ReleaseStgMedium(&medium);
     }

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_tooltips.h"
 
@@ -157,12 +158,10 @@ HFONT CreateNamedFont(const FontDef& f, int charset) {
 
 // Whether the system gave the font of that name, not a stand-in of the wanted character set.
 bool HasFace(HFONT font, const std::string& name) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    WindowDC screen(nullptr);
+    SelectedObject selected(screen.get(), font);
     char face[LF_FACESIZE] = "";
-    GetTextFaceA(dc, LF_FACESIZE, face);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextFaceA(screen.get(), LF_FACESIZE, face);
     return lstrcmpiA(face, name.c_str()) == 0;
 }
 
@@ -461,16 +460,21 @@ template <class I> void Win32FormBase<I>::SetStateNow(WindowState state) {
     }
 }
 
-template <class I> void Win32FormBase<I>::Show() {
+template <class I> void Win32FormBase<I>::ShowActivating(bool activate) {
     if (!hwnd_) return;
     BeforeShow();
     showing_ = !IsWindowVisible(hwnd_);
     const bool wasVisible = !showing_;
-    ShowWindow(hwnd_, ShowCommand());
+    ShowWindow(hwnd_, activate ? ShowCommand() : SW_SHOWNOACTIVATE);
     showing_ = false;
     // Showing a tool window that is already up brings it in front of the others, where the
     // user can see it (it may lie behind the frame).
-    if (wasVisible && this->Kind() == FormKind::Tool) BringWindowToTop(hwnd_);
+    if (wasVisible && this->Kind() == FormKind::Tool) {
+        if (activate)
+            BringWindowToTop(hwnd_);
+        else
+            SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     if (pendingState_) {
         WindowState state = *pendingState_;
         pendingState_.reset();

@@ -136,7 +136,8 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
     WindowState State() const override;
     void SetState(WindowState state) override;
     bool Visible() const override { return hwnd_ && IsWindowVisible(hwnd_); }
-    void Show() override;
+    void Show() override { ShowActivating(true); }
+    void ShowWithoutFocus() override { ShowActivating(false); }
     void Hide() override;
     void SetFocus() override;
     int Left() const override;
@@ -158,6 +159,9 @@ template <class Interface> class Win32FormBase : public Interface, public Win32F
     virtual bool CloseForm(UnloadMode mode) = 0;
     virtual void UnloadForm() = 0;
     virtual void SetStateNow(WindowState state);
+
+  private:
+    void ShowActivating(bool activate);
 };
 
 // The window procedure of a form's window class: messages go to the form bound to the window,

@@ -14,7 +14,7 @@ namespace platform::win32 {
 class Win32MdiFrame;
 
 // A modeless top-level window without owner, hidden until shown; Enter, Esc and Tab work as in
-// a dialog.
+// a dialog. Its close box hides it: a tool window lasts the whole run.
 class Win32ToolForm : public Win32FormBase<Form> {
   public:
     explicit Win32ToolForm(const FormDef& def) : Win32FormBase(def) {}
@@ -27,6 +27,7 @@ class Win32ToolForm : public Win32FormBase<Form> {
     bool CloseForm(UnloadMode mode) override;
     void UnloadForm() override;
     void ShowMenu() override;
+    void OnClose() override;
     void OnDestroy() override;
 };
 

@@ -4,6 +4,7 @@
 
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
 
@@ -13,12 +14,12 @@ void Win32ListBox::Create(HWND parent, const ControlDef& def, HFONT font) {
     if (checkBoxes_) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
     if (checkBoxes_) {
         // Items are as tall as the font's characters, and no smaller than a check box.
-        HDC dc = GetDC(parent);
-        HGDIOBJ old = SelectObject(dc, font);
         TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(parent, dc);
+        {
+            WindowDC dc(parent);
+            SelectedObject selected(dc.get(), font);
+            GetTextMetricsA(dc.get(), &metrics);
+        }
         itemHeight_ = std::max<int>(metrics.tmHeight + 2, GetSystemMetrics(SM_CYMENUCHECK) + 2);
     }
     CreateChildWindow(parent, "LISTBOX", def, style, WS_EX_CLIENTEDGE, font);

@@ -2,6 +2,7 @@
 // position in pixels (the tray's callback message arrives this way too).
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
 
@@ -51,22 +52,20 @@ void Win32PictureBox::SetPicture(BitmapHandle bitmap) {
 // The picture at the box's top left corner, at its own size and clipped by the box; the rest
 // in the window colour.
 void Win32PictureBox::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (picture_) {
-        auto bitmap = reinterpret_cast<HBITMAP>(picture_);
-        BITMAP info{};
-        GetObjectA(bitmap, sizeof info, &info);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+    {
+        PaintDC dc(hwnd_);
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        if (picture_) {
+            auto bitmap = reinterpret_cast<HBITMAP>(picture_);
+            BITMAP info{};
+            GetObjectA(bitmap, sizeof info, &info);
+            OwnedDC memory(CreateCompatibleDC(dc.get()));
+            SelectedObject selected(memory.get(), bitmap);
+            BitBlt(dc.get(), 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0, SRCCOPY);
+        }
     }
-    EndPaint(hwnd_, &ps);
     // The form orders its controls by tab order once they are all made; the box then goes
     // under the others, so that what lies over it is seen and clicked.
     if (!sentToBottom_) {

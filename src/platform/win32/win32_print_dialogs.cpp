@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/win32/win32_common_dialog.h"
 #include "platform/win32/win32_form_kinds.h"
+#include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_printer.h"
 
 namespace platform::win32 {
@@ -20,15 +21,6 @@ namespace {
 HWND Owner() {
     Win32MdiFrame* frame = Win32MdiFrame::Current();
     return frame ? frame->Hwnd() : nullptr;
-}
-
-// A movable global block holding these bytes, as the printer dialog takes its input.
-HGLOBAL GlobalCopy(const void* bytes, size_t size) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!block) return nullptr;
-    std::memcpy(GlobalLock(block), bytes, size);
-    GlobalUnlock(block);
-    return block;
 }
 
 // DEVNAMES naming only the device: the dialog fills in the driver and the port.
@@ -48,16 +40,18 @@ HGLOBAL DevNamesFor(const std::string& device) {
 } // namespace
 
 void Win32CommonDialog::ShowFont() {
-    HDC printer = nullptr;
+    OwnedDC printer;
     if (flags & CF_PRINTERFONTS) {
-        printer = CreatePrinterDC(printerName, printerSettings);
+        printer.Reset(CreatePrinterDC(printerName, printerSettings));
         if (!printer) throw RuntimeError(err::NoFonts);
     }
-    HDC measure = printer ? printer : GetDC(nullptr);
     LOGFONTA font{};
-    font.lfHeight =
-        -static_cast<LONG>(std::lround(fontSize * GetDeviceCaps(measure, LOGPIXELSY) / 72.0));
-    if (!printer) ReleaseDC(nullptr, measure);
+    {
+        WindowDC screen(nullptr);
+        HDC measure = printer ? printer.get() : screen.get();
+        font.lfHeight =
+            -static_cast<LONG>(std::lround(fontSize * GetDeviceCaps(measure, LOGPIXELSY) / 72.0));
+    }
     font.lfWeight = fontBold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = fontItalic ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -66,12 +60,12 @@ void Win32CommonDialog::ShowFont() {
     CHOOSEFONTA choose{};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = Owner();
-    choose.hDC = printer;
+    choose.hDC = printer.get();
     choose.lpLogFont = &font;
     choose.Flags = static_cast<DWORD>(flags) | CF_INITTOLOGFONTSTRUCT;
     BOOL chosen = ChooseFontA(&choose);
     DWORD error = chosen ? 0 : CommDlgExtendedError();
-    if (printer) DeleteDC(printer);
+    printer.Reset();
     if (!chosen) {
         if (error == 0) throw RuntimeError(err::DialogCancelled);
         if (error == CFERR_NOFONTS) throw RuntimeError(err::NoFonts);
@@ -97,25 +91,40 @@ void Win32CommonDialog::ShowPrinter() {
     }
     BOOL chosen = PrintDlgA(&print);
     DWORD error = chosen ? 0 : CommDlgExtendedError();
-    if (chosen) {
-        if (print.hDevNames) {
-            auto* names = static_cast<DEVNAMES*>(GlobalLock(print.hDevNames));
-            printerName = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
-            GlobalUnlock(print.hDevNames);
+    // The dialog's blocks are ours to free, whatever happens to their contents.
+    struct FreeBlocks {
+        PRINTDLGA& print;
+        ~FreeBlocks() {
+            if (print.hDevNames) GlobalFree(print.hDevNames);
+            if (print.hDevMode) GlobalFree(print.hDevMode);
         }
-        if (print.hDevMode) {
-            auto* mode = static_cast<DEVMODEA*>(GlobalLock(print.hDevMode));
-            printerSettings.assign(reinterpret_cast<const char*>(mode),
-                                   mode->dmSize + mode->dmDriverExtra);
-            GlobalUnlock(print.hDevMode);
-        }
-        printSelection = (print.Flags & PD_SELECTION) != 0;
+    } freeBlocks{print};
+    if (!chosen) {
+        if (error == 0) throw RuntimeError(err::DialogCancelled);
+        throw RuntimeError(err::PrinterError);
     }
-    if (print.hDevNames) GlobalFree(print.hDevNames);
-    if (print.hDevMode) GlobalFree(print.hDevMode);
-    if (chosen) return;
-    if (error == 0) throw RuntimeError(err::DialogCancelled);
-    throw RuntimeError(err::PrinterError);
+    // The choice is taken whole or not at all: a block that cannot be read leaves the printer
+    // and its settings as they were.
+    std::string name = printerName, settings = printerSettings;
+    if (print.hDevNames) {
+        LockedGlobal names(print.hDevNames);
+        const SIZE_T size = names.Size();
+        if (!names || size < sizeof(DEVNAMES) || names.As<DEVNAMES>()->wDeviceOffset >= size)
+            throw RuntimeError(err::PrinterError);
+        const char* device = names.As<const char>() + names.As<DEVNAMES>()->wDeviceOffset;
+        name.assign(device, strnlen(device, size - names.As<DEVNAMES>()->wDeviceOffset));
+    }
+    if (print.hDevMode) {
+        LockedGlobal mode(print.hDevMode);
+        const SIZE_T size = mode.Size();
+        if (!mode || size < offsetof(DEVMODEA, dmFields)) throw RuntimeError(err::PrinterError);
+        const SIZE_T used = mode.As<DEVMODEA>()->dmSize + mode.As<DEVMODEA>()->dmDriverExtra;
+        if (used > size) throw RuntimeError(err::PrinterError);
+        settings.assign(mode.As<const char>(), used);
+    }
+    printerName = std::move(name);
+    printerSettings = std::move(settings);
+    printSelection = (print.Flags & PD_SELECTION) != 0;
 }
 
 } // namespace platform::win32

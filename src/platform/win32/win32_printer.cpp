@@ -67,24 +67,25 @@ void Win32Printer::Select(const std::string& name, const std::string& settings) 
 
 PageMetrics Win32Printer::StartJob(std::string_view title) {
     AbortJob();
-    dc_ = CreatePrinterDC(name_, settings_);
+    dc_.Reset(CreatePrinterDC(name_, settings_));
     if (!dc_) PrinterFailed();
+    HDC dc = dc_.get();
     const int height =
-        -static_cast<int>(std::lround(font.points * GetDeviceCaps(dc_, LOGPIXELSY) / 72.0));
+        -static_cast<int>(std::lround(font.points * GetDeviceCaps(dc, LOGPIXELSY) / 72.0));
     // A face the system lacks (the default "Courier New" where it is not installed) gives way
     // to a fixed-pitch one rather than to whatever the system likes best: the document is
     // plain text, whose columns line up only when every character is as wide as the others.
     const BYTE pitch =
-        HasFace(dc_, font.name) ? DEFAULT_PITCH | FF_DONTCARE : FIXED_PITCH | FF_MODERN;
-    font_ = CreateFontA(height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE,
-                        static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, pitch, font.name.c_str());
-    if (font_) SelectObject(dc_, font_);
+        HasFace(dc, font.name) ? DEFAULT_PITCH | FF_DONTCARE : FIXED_PITCH | FF_MODERN;
+    font_.Reset(CreateFontA(height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE,
+                            static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch, font.name.c_str()));
+    if (font_) SelectObject(dc, font_.get());
     std::string name = CString(title);
     DOCINFOA doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = name.c_str();
-    if (StartDocA(dc_, &doc) <= 0) {
+    if (StartDocA(dc, &doc) <= 0) {
         Release();
         PrinterFailed();
     }
@@ -92,76 +93,83 @@ PageMetrics Win32Printer::StartJob(std::string_view title) {
 
     // Text keeps a margin of three quarters of an inch from the paper's edges, or stays in
     // the printable area where the printer's own margins are wider.
-    const int printableWidth = GetDeviceCaps(dc_, HORZRES);
-    const int printableHeight = GetDeviceCaps(dc_, VERTRES);
+    const int printableWidth = GetDeviceCaps(dc, HORZRES);
+    const int printableHeight = GetDeviceCaps(dc, VERTRES);
     auto margin = [&](int dpiCap, int offsetCap, int sizeCap) {
-        const int wanted = GetDeviceCaps(dc_, dpiCap) * 3 / 4 - GetDeviceCaps(dc_, offsetCap);
-        return std::clamp(wanted, 0, GetDeviceCaps(dc_, sizeCap) / 4);
+        const int wanted = GetDeviceCaps(dc, dpiCap) * 3 / 4 - GetDeviceCaps(dc, offsetCap);
+        return std::clamp(wanted, 0, GetDeviceCaps(dc, sizeCap) / 4);
     };
     left_ = margin(LOGPIXELSX, PHYSICALOFFSETX, HORZRES);
     top_ = margin(LOGPIXELSY, PHYSICALOFFSETY, VERTRES);
-    const int physicalWidth = GetDeviceCaps(dc_, PHYSICALWIDTH);
-    const int physicalHeight = GetDeviceCaps(dc_, PHYSICALHEIGHT);
+    const int physicalWidth = GetDeviceCaps(dc, PHYSICALWIDTH);
+    const int physicalHeight = GetDeviceCaps(dc, PHYSICALHEIGHT);
     // The right and bottom margins mirror the left and top ones on the paper.
     const int right =
-        std::max(0, GetDeviceCaps(dc_, PHYSICALOFFSETX) + left_ -
-                        (physicalWidth - printableWidth - GetDeviceCaps(dc_, PHYSICALOFFSETX)));
+        std::max(0, GetDeviceCaps(dc, PHYSICALOFFSETX) + left_ -
+                        (physicalWidth - printableWidth - GetDeviceCaps(dc, PHYSICALOFFSETX)));
     const int bottom =
-        std::max(0, GetDeviceCaps(dc_, PHYSICALOFFSETY) + top_ -
-                        (physicalHeight - printableHeight - GetDeviceCaps(dc_, PHYSICALOFFSETY)));
+        std::max(0, GetDeviceCaps(dc, PHYSICALOFFSETY) + top_ -
+                        (physicalHeight - printableHeight - GetDeviceCaps(dc, PHYSICALOFFSETY)));
 
     PageMetrics metrics;
     metrics.width = std::max(1, printableWidth - left_ - right);
     metrics.height = std::max(1, printableHeight - top_ - bottom);
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc_, &tm);
+    GetTextMetricsA(dc, &tm);
     metrics.lineHeight = tm.tmHeight + tm.tmExternalLeading;
     INT widths[256] = {};
-    if (GetCharWidth32A(dc_, 0, 255, widths)) {
+    if (GetCharWidth32A(dc, 0, 255, widths)) {
         for (int i = 0; i < 256; ++i)
             metrics.charWidths[i] = widths[i];
     } else {
         metrics.charWidths.fill(tm.tmAveCharWidth);
     }
+    widths_ = metrics.charWidths;
     return metrics;
 }
 
 void Win32Printer::StartPage() {
-    if (!dc_ || ::StartPage(dc_) <= 0) PrinterFailed();
+    if (!dc_ || ::StartPage(dc_.get()) <= 0) PrinterFailed();
     // Some drivers reset the device context for each page: select the font again.
-    if (font_) SelectObject(dc_, font_);
-    SetBkMode(dc_, TRANSPARENT);
-    SetTextAlign(dc_, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    if (font_) SelectObject(dc_.get(), font_.get());
+    SetBkMode(dc_.get(), TRANSPARENT);
+    SetTextAlign(dc_.get(), TA_TOP | TA_LEFT | TA_NOUPDATECP);
 }
 
 void Win32Printer::Text(int x, int y, std::string_view text) {
-    if (!dc_ || !TextOutA(dc_, left_ + x, top_ + y, text.data(), static_cast<int>(text.size())))
+    if (!dc_) PrinterFailed();
+    // Each character goes where the widths given out with the page put it. A driver may
+    // otherwise draw with the font's own unrounded advances (a PostScript printer does), and
+    // a line that the layout let fill the width would run into the right margin.
+    advances_.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        advances_[i] = widths_[static_cast<unsigned char>(text[i])];
+    if (!ExtTextOutA(dc_.get(), left_ + x, top_ + y, 0, nullptr, text.data(),
+                     static_cast<UINT>(text.size()), advances_.data()))
         PrinterFailed();
 }
 
 void Win32Printer::EndPage() {
-    if (!dc_ || ::EndPage(dc_) <= 0) PrinterFailed();
+    if (!dc_ || ::EndPage(dc_.get()) <= 0) PrinterFailed();
 }
 
 void Win32Printer::EndJob() {
     if (!dc_) PrinterFailed();
-    int ended = EndDoc(dc_);
+    int ended = EndDoc(dc_.get());
     inDocument_ = false;
     Release();
     if (ended <= 0) PrinterFailed();
 }
 
 void Win32Printer::AbortJob() {
-    if (dc_ && inDocument_) AbortDoc(dc_);
+    if (dc_ && inDocument_) AbortDoc(dc_.get());
     inDocument_ = false;
     Release();
 }
 
 void Win32Printer::Release() {
-    if (dc_) DeleteDC(dc_);
-    if (font_) DeleteObject(font_);
-    dc_ = nullptr;
-    font_ = nullptr;
+    dc_.Reset();
+    font_.Reset();
 }
 
 } // namespace platform::win32

@@ -2,9 +2,12 @@
 #pragma once
 #include "platform/win32/win32_windows.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/printer.h"
+#include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
 
@@ -28,10 +31,12 @@ class Win32Printer : public Printer {
   private:
     void Release();
     std::string name_, settings_;
-    HDC dc_ = nullptr;
-    HFONT font_ = nullptr;
+    GdiObject<HFONT> font_; // selected into dc_, which goes first
+    OwnedDC dc_;
     bool inDocument_ = false;
-    int left_ = 0, top_ = 0; // the margins inside the printable area, device units
+    int left_ = 0, top_ = 0;        // the margins inside the printable area, device units
+    std::array<int, 256> widths_{}; // the advances the job's page metrics gave out
+    std::vector<INT> advances_;     // of the line being drawn
 };
 
 } // namespace platform::win32

@@ -1,6 +1,7 @@
 // The settings store: text values in the registry under HKEY_CURRENT_USER\Software\Scrivex.
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
 
@@ -14,45 +15,35 @@ std::string KeyPath(std::string_view app, std::string_view section) {
 
 std::string Win32SettingsStore::Read(std::string_view app, std::string_view section,
                                      std::string_view key, std::string_view defaultValue) {
-    HKEY hkey = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_READ, &hkey) !=
-        ERROR_SUCCESS)
-        return std::string(defaultValue);
-    std::string value{defaultValue};
+    RegistryKey hkey = RegistryKey::Open(HKEY_CURRENT_USER, KeyPath(app, section), KEY_READ);
+    if (!hkey) return std::string(defaultValue);
     DWORD type = 0, size = 0;
     std::string name = CString(key);
-    if (RegQueryValueExA(hkey, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        type == REG_SZ) {
-        std::string buffer(size + 1, '\0');
-        if (RegQueryValueExA(hkey, name.c_str(), nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(buffer.data()), &size) == ERROR_SUCCESS)
-            value = buffer.c_str();
-    }
-    RegCloseKey(hkey);
-    return value;
+    if (RegQueryValueExA(hkey.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ)
+        return std::string(defaultValue);
+    std::string buffer(size + 1, '\0');
+    if (RegQueryValueExA(hkey.get(), name.c_str(), nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+        return std::string(defaultValue);
+    return buffer.c_str();
 }
 
 void Win32SettingsStore::Write(std::string_view app, std::string_view section, std::string_view key,
                                std::string_view value) {
-    HKEY hkey = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &hkey, nullptr) != ERROR_SUCCESS)
-        return;
+    RegistryKey hkey = RegistryKey::Create(HKEY_CURRENT_USER, KeyPath(app, section), KEY_WRITE);
+    if (!hkey) return;
     std::string text = CString(value);
-    RegSetValueExA(hkey, CString(key).c_str(), 0, REG_SZ,
+    RegSetValueExA(hkey.get(), CString(key).c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(hkey);
 }
 
 void Win32SettingsStore::Delete(std::string_view app, std::string_view section,
                                 std::string_view key) {
-    HKEY hkey = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_WRITE, &hkey) !=
-        ERROR_SUCCESS)
-        return;
-    RegDeleteValueA(hkey, CString(key).c_str());
-    RegCloseKey(hkey);
+    RegistryKey hkey = RegistryKey::Open(HKEY_CURRENT_USER, KeyPath(app, section), KEY_WRITE);
+    if (hkey) RegDeleteValueA(hkey.get(), CString(key).c_str());
 }
 
 } // namespace platform::win32

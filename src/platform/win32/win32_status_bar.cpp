@@ -4,9 +4,11 @@
 #include "platform/win32/win32_common.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_tooltips.h"
 
 namespace platform::win32 {
@@ -135,28 +137,25 @@ void Win32StatusBar::ShowPanel(int index) const {
 class Win32StatusBar::TextMeasure {
   public:
     explicit TextMeasure(HWND bar) : bar_(bar) {}
-    TextMeasure(const TextMeasure&) = delete;
-    TextMeasure& operator=(const TextMeasure&) = delete;
-    ~TextMeasure() {
-        if (!dc_) return;
-        SelectObject(dc_, old_);
-        ReleaseDC(bar_, dc_);
-    }
     int Width(const std::string& text) {
-        if (!dc_) {
-            dc_ = GetDC(bar_);
+        if (!taken_) {
             auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(bar_, WM_GETFONT, 0, 0));
-            old_ = SelectObject(dc_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+            taken_ = std::make_unique<Taken>(bar_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
         }
         SIZE size{};
-        GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextExtentPoint32A(taken_->dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
         return size.cx;
     }
 
   private:
+    // The bar's device context with its font, taken for the first text.
+    struct Taken {
+        Taken(HWND bar, HGDIOBJ font) : dc(bar), selected(dc.get(), font) {}
+        WindowDC dc;
+        SelectedObject selected;
+    };
     HWND bar_;
-    HDC dc_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    std::unique_ptr<Taken> taken_;
 };
 
 void Win32StatusBar::LayoutPanels() const {
@@ -256,14 +255,13 @@ bool Win32StatusBar::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const Panel& panel = panels_[index];
     HDC dc = item.hDC;
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
-    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SelectedObject selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(panel.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     RECT r = item.rcItem;
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     format |= panel.def.align == PanelAlign::Center ? DT_CENTER : DT_LEFT;
     DrawTextA(dc, panel.text.c_str(), static_cast<int>(panel.text.size()), &r, format);
-    SelectObject(dc, old);
     return true;
 }
 

@@ -47,6 +47,13 @@ void Win32ToolForm::UnloadForm() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
+void Win32ToolForm::OnClose() {
+    // The close box, and Esc in a multi-line box (the edit control asks its parent to close),
+    // hide the window as its hide button does; the program keeps the window, its texts and
+    // its settings until it ends.
+    Hide();
+}
+
 void Win32ToolForm::OnDestroy() {
     // The menu belongs to its model, not to the window.
     if (menu_ && GetMenu(hwnd_) == menu_->Bar()) {
