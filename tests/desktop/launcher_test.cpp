@@ -27,13 +27,10 @@ TEST_F(LauncherTest, ProgramItemsStartTheirProgramsAndFailuresOnlyBeep) {
                 Shell(item.def.index);
     };
     platform.desktop.programs = {"notepad.exe", "control.exe", "cmd.exe"};
-    for (auto [caption, program] : {std::pair{"Notepad", "notepad.exe"},
-                                    {"Control panel", "control.exe"},
-                                    {"CMD", "cmd.exe"}}) {
+    for (const char* caption : {"Notepad", "Control panel", "CMD"})
         choose(caption);
-        ASSERT_FALSE(platform.desktop.started.empty()) << caption;
-        EXPECT_EQ(platform.desktop.started.back(), program);
-    }
+    EXPECT_EQ(platform.desktop.started,
+              (std::vector<std::string>{"notepad.exe", "control.exe", "cmd.exe"}));
     // Every other item names a program of its own; separators name none.
     std::set<std::string> programs;
     for (const auto& item : menu.Items()) {
