@@ -64,6 +64,8 @@ Document::Document(App& app) : app_(app) {
     Text1().onKeyUp = [this](int key, int shift) { Text1_KeyUp(key, shift); };
     Text1().onClick = [this] { Text1_Click(); };
     Text1().onDrop = [this](const platform::DropData& data) { Text1_OLEDragDrop(data); };
+    // The control's own paste (Shift+Ins, its context menu) is the menu's Paste.
+    Text1().onPaste = [this] { RunCommand(app_, this, "mnuEditPaste", -1); };
 }
 
 Document::~Document() {
@@ -74,6 +76,7 @@ Document::~Document() {
     form_->onQueryUnload = nullptr;
     form_->onUnload = nullptr;
     Text1().onDrop = nullptr;
+    Text1().onPaste = nullptr;
 }
 
 void Document::Form_Load() {

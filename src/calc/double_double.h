@@ -4,8 +4,7 @@
 //
 // The error-free steps below rely on every operation being rounded to double
 // once: no x87 extended precision (x86-64 uses SSE) and no contraction of a * b + c
-// into a fused multiply-add (GCC in ISO mode does not contract, and the x86-64
-// baseline has no such instruction).
+// into a fused multiply-add (the build turns contraction off for every compiler).
 #pragma once
 
 namespace calc {

@@ -2,6 +2,8 @@
 // double once at the end.
 #include "calc/exact_math.h"
 
+#include "calc/wide_multiply.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -48,8 +50,48 @@ DoubleDouble ExpReduced(DoubleDouble x, int& k) {
 double RoundedExp(DoubleDouble x) {
     int k = 0;
     const DoubleDouble reduced = ExpReduced(x, k);
-    // Rounding before the scaling by 2^k, which is exact for normal results.
-    return Scaled(Rounded(reduced), k);
+    return Scaled(reduced, k);
+}
+
+// x * m, or nothing when the product passes 128 bits.
+std::optional<Wide128> Times(Wide128 x, std::uint64_t m) {
+    const Wide128 low = MultiplyWide(x.low, m), high = MultiplyWide(x.high, m);
+    const std::uint64_t top = high.low + low.high;
+    if (high.high != 0 || top < low.high) return std::nullopt;
+    return Wide128{top, low.low};
+}
+
+// The 64 bits of x from bit `from` upwards.
+std::uint64_t BitsFrom(Wide128 x, int from) {
+    if (from >= 64) return x.high >> (from - 64);
+    if (from == 0) return x.low;
+    return (x.low >> from) | (x.high << (64 - from));
+}
+
+// Whether any of the bits of x below bit `below` is set.
+bool AnyBitBelow(Wide128 x, int below) {
+    if (below >= 64) return x.low != 0 || (x.high & ((std::uint64_t{1} << (below - 64)) - 1)) != 0;
+    return (x.low & ((std::uint64_t{1} << below) - 1)) != 0;
+}
+
+// x = mantissa * 2^exponent with an integer mantissa below 2^53; x positive and normal.
+std::uint64_t MantissaOf(double x, int& exponent) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+    exponent = static_cast<int>(bits >> 52) - 1075;
+    return (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+}
+
+// Whether the midpoint between a and the next double up lies above sqrt x, decided
+// exactly; a and x positive and normal, a within a unit or two of sqrt x.
+bool MidpointAboveRoot(double a, double x) {
+    int ea = 0, ex = 0;
+    const std::uint64_t ma = MantissaOf(a, ea), mx = MantissaOf(x, ex);
+    // midpoint^2 = (2 ma + 1)^2 * 2^(2 ea - 2) and x = (mx * 2^shift) * 2^(2 ea - 2), where
+    // 53 <= shift <= 56 since a^2 is close to x. Never equal: the first is odd.
+    const Wide128 square = MultiplyWide(2 * ma + 1, 2 * ma + 1);
+    const int shift = ex - 2 * ea + 2;
+    const Wide128 scaled{mx >> (64 - shift), mx << shift};
+    return square.high != scaled.high ? square.high > scaled.high : square.low > scaled.low;
 }
 
 // x^n exactly rounded when x = m * 2^e with an odd m whose n-th power fits in 128
@@ -66,28 +108,27 @@ std::optional<double> IntegerPower(double x, double n) { // x > 0
     m >>= trailing;
     e += trailing;
 
-    using Wide = unsigned __int128;
-    Wide power = 1;
+    Wide128 power{0, 1};
     for (int i = 0; i < static_cast<int>(n); ++i) {
-        if (power > ~Wide{0} / m) return std::nullopt;
-        power *= m;
+        const auto next = Times(power, m);
+        if (!next) return std::nullopt;
+        power = *next;
     }
     // Round the power to 53 bits, halves to even, then scale by 2^(e n).
-    int length = 0;
-    for (Wide p = power; p != 0; p >>= 1)
-        ++length;
+    const int length =
+        power.high != 0 ? 128 - std::countl_zero(power.high) : 64 - std::countl_zero(power.low);
     int exponent = e * static_cast<int>(n);
+    std::uint64_t kept = power.low;
     if (length > 53) {
         const int dropped = length - 53;
-        const Wide rest = power & ((Wide{1} << dropped) - 1);
-        const Wide half = Wide{1} << (dropped - 1);
-        power >>= dropped;
+        kept = BitsFrom(power, dropped);
         exponent += dropped;
-        if (rest > half || (rest == half && (power & 1))) ++power;
+        const bool half = BitsFrom(power, dropped - 1) & 1;
+        if (half && (AnyBitBelow(power, dropped - 1) || (kept & 1))) ++kept;
     }
     const int top = exponent + length;                  // the result lies below 2^top
     if (top > 1025 || top < -1020) return std::nullopt; // left to the general way
-    return Scaled(static_cast<double>(power), exponent);
+    return Scaled(static_cast<double>(kept), exponent);
 }
 
 } // namespace
@@ -98,19 +139,44 @@ double Scaled(double x, int n) {
     return x * PowerOfTwo(half) * PowerOfTwo(n - half);
 }
 
+double Scaled(DoubleDouble x, int n) {
+    const double rounded = Scaled(Rounded(x), n);
+    // Subnormal results have fewer bits: rounding x to 53 bits first and then to
+    // those would round twice. Below 2^-1021 the doubles are the multiples of
+    // 2^-1074, so x is rounded once to the nearest multiple of 2^(-1074 - n).
+    if (!(std::fabs(rounded) < 0x1p-1021)) return rounded;
+    const double high = Scaled(x.hi, 1074 + n), low = Scaled(x.lo, 1074 + n);
+    double multiple = std::nearbyint(high); // halves to even
+    const double rest = high - multiple;    // exact: |rest| <= 1/2
+    // Only when high lies halfway does low decide: otherwise |rest + low| < 1/2.
+    if (rest == 0.5 && low > 0) multiple += 1;
+    if (rest == -0.5 && low < 0) multiple -= 1;
+    return Scaled(multiple, -1074);
+}
+
 double Sqrt(double x) {
     if (std::isnan(x) || x < 0) return std::numeric_limits<double>::quiet_NaN();
     if (x == 0 || std::isinf(x)) return x;
-    // Tiny values are scaled up first, so that the square below stays normal.
+    // Tiny and huge values are scaled first, so that the square below stays normal
+    // and finite.
     const bool tiny = x < 0x1p-900;
+    const bool huge = x > 0x1p900;
     if (tiny) x *= 0x1p108;
+    if (huge) x *= 0x1p-108;
     // A first root from the runtime, then one Newton step with the exact residual
     // x - y^2: sqrt x = y + (x - y^2) / 2y to far more than double precision.
     const double y = std::sqrt(x);
     const DoubleDouble square = TwoProd(y, y);
     const double residual = (x - square.hi) - square.lo;
-    const double root = Rounded(TwoSum(y, residual / (2 * y)));
-    return tiny ? root * 0x1p-54 : root;
+    double root = Rounded(TwoSum(y, residual / (2 * y)));
+    // That is good to about 2^-105. Where sqrt x lies closer than that to the
+    // midpoint between two doubles, the exact square of the midpoint decides.
+    const double below = std::nextafter(root, 0.0);
+    if (!MidpointAboveRoot(root, x))
+        root = std::nextafter(root, kInfinity);
+    else if (MidpointAboveRoot(below, x))
+        root = below;
+    return tiny ? root * 0x1p-54 : huge ? root * 0x1p54 : root;
 }
 
 double Exp(double x) {

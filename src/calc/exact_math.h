@@ -33,5 +33,7 @@ DoubleDouble LogOf(double x);
 
 // x * 2^n, exact while the result is normal; -2044 <= n <= 2046.
 double Scaled(double x, int n);
+// x * 2^n rounded to double once, subnormal results included.
+double Scaled(DoubleDouble x, int n);
 
 } // namespace calc::exact

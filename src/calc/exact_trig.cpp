@@ -3,6 +3,7 @@
 // arguments near a multiple of pi/2 keep all their digits; the reduced argument
 // goes through the Taylor series in double-double arithmetic.
 #include "calc/exact_math.h"
+#include "calc/wide_multiply.h"
 
 #include <array>
 #include <bit>
@@ -15,7 +16,6 @@ namespace calc::exact {
 namespace {
 
 using Limb = std::uint64_t;
-using Wide = unsigned __int128;
 
 // The first 1408 bits of 2/pi after the binary point, most significant first:
 // enough for the largest doubles (exponent 1023) plus the 256 bits used below.
@@ -64,9 +64,10 @@ Reduced ReduceLarge(double x) {
     std::array<Limb, 5> product{}; // m * window, least significant limb first
     for (int i = 0; i < 4; ++i) {
         const Limb window = TwoOverPiBits64(first + 64 * (3 - i));
-        Wide carry = static_cast<Wide>(m) * window + product[static_cast<size_t>(i)];
-        product[static_cast<size_t>(i)] = static_cast<Limb>(carry);
-        product[static_cast<size_t>(i) + 1] += static_cast<Limb>(carry >> 64);
+        const Wide128 part = MultiplyWide(m, window);
+        const Limb sum = part.low + product[static_cast<size_t>(i)];
+        product[static_cast<size_t>(i)] = sum;
+        product[static_cast<size_t>(i) + 1] += part.high + (sum < part.low ? 1 : 0);
     }
     // The value is product / 2^shift.
     const int shift = first + 255 - e;
@@ -176,6 +177,13 @@ double Atan(double x) {
     if (std::isnan(x)) return x;
     if (std::isinf(x)) return x > 0 ? Rounded(kHalfPi) : -Rounded(kHalfPi);
     if (x == 0) return x;
+    // Beyond 2^60, atan x = pi/2 - atan(1/x) = pi/2 - 1/x to far more than double
+    // precision (the next term is below 2^-180); the products below would overflow
+    // near the largest doubles.
+    if (std::fabs(x) > 0x1p60) {
+        const DoubleDouble value = kHalfPi - DoubleDouble{1 / std::fabs(x), 0};
+        return x > 0 ? Rounded(value) : -Rounded(value);
+    }
     // A first value y from the runtime (any few correct digits would do), then
     // atan x = y + atan u with u = (x - tan y) / (1 + x tan y)
     //        = (x cos y - sin y) / (cos y + x sin y), and atan u = u - u^3/3 + ...

@@ -65,7 +65,7 @@ double Acos(double r) {
 
 double Asin(double r) {
     const double root = SquareRoot(Checked(Checked(-r * r) + 1));
-    return exact::Atan(Divide(r, root));
+    return Checked(exact::Atan(Divide(r, root)));
 }
 
 double Atgh(double r) {
@@ -125,8 +125,8 @@ OperatorTable BuildTable() {
     add(11, "NA", Binary, Power);
     add(11, "TG", Prefix, [](double, double r) { return Checked(exact::Tan(r)); });
     add(11, "ABS", Prefix, [](double, double r) { return std::fabs(r); });
-    add(11, "ATG", Prefix, [](double, double r) { return exact::Atan(r); });
-    add(11, "ATN", Prefix, [](double, double r) { return exact::Atan(r); });
+    add(11, "ATG", Prefix, [](double, double r) { return Checked(exact::Atan(r)); });
+    add(11, "ATN", Prefix, [](double, double r) { return Checked(exact::Atan(r)); });
     add(11, "COS", Prefix, [](double, double r) { return Checked(exact::Cos(r)); });
     add(11, "EXP", Prefix, [](double, double r) { return Exp(r); });
     add(11, "FIX", Prefix, [](double, double r) { return std::trunc(r); });

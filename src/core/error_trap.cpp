@@ -11,6 +11,24 @@ namespace {
 // Thrown out of a step to leave the procedure; RunTrapped catches it.
 struct EndProcedure {};
 
+std::function<int()>& UnsavedDocuments() {
+    static std::function<int()> count;
+    return count;
+}
+
+// Whether the user lets Abort go on although documents hold unsaved changes.
+bool AbortConfirmed(platform::Platform& platform) {
+    const int unsaved = UnsavedDocuments() ? UnsavedDocuments()() : 0;
+    if (unsaved <= 0) return true;
+    namespace mb = platform::mb;
+    const std::string documents =
+        std::to_string(unsaved) + (unsaved == 1 ? " document" : " documents");
+    return platform.MsgBox(std::string(text::AppTitle) + " will end at once, and the changes in " +
+                               documents + " will be lost.\r\nEnd " + text::AppTitle + " anyway?",
+                           mb::YesNo | mb::Exclamation | mb::DefaultButton2,
+                           text::RuntimeErrorTitle) == platform::Answer::Yes;
+}
+
 platform::RuntimeError AsRuntimeError(const std::exception& e) {
     if (auto* runtime = dynamic_cast<const platform::RuntimeError*>(&e)) return *runtime;
     if (dynamic_cast<const std::bad_alloc*>(&e))
@@ -36,13 +54,17 @@ ErrorTrap::Outcome ErrorTrap::Report(const platform::RuntimeError& error) {
     if (error.Number() == platform::err::DialogCancelled) throw EndProcedure{};
     using platform::Answer;
     namespace mb = platform::mb;
-    Answer answer = platform_.MsgBox(RuntimeErrorReport(error.Number(), error.Description()),
-                                     mb::AbortRetryIgnore | mb::Critical | mb::SystemModal,
-                                     text::RuntimeErrorTitle);
-    if (answer == Answer::Retry) return Outcome::Retry;
-    if (answer == Answer::Ignore) return Outcome::Next;
-    platform_.EndProgram();
-    return Outcome::Next; // not reached: the program has ended
+    for (;;) {
+        Answer answer = platform_.MsgBox(RuntimeErrorReport(error.Number(), error.Description()),
+                                         mb::AbortRetryIgnore | mb::Critical | mb::SystemModal,
+                                         text::RuntimeErrorTitle);
+        if (answer == Answer::Retry) return Outcome::Retry;
+        // Only the Abort button ends the program: a report that was closed or dismissed
+        // (possible where the system lets such a box be closed) must not take unsaved text
+        // with it.
+        if (answer != Answer::Abort) return Outcome::Next;
+        if (AbortConfirmed(platform_)) platform_.EndProgram();
+    }
 }
 
 void ErrorTrap::Step(const std::function<void()>& statement) {
@@ -74,6 +96,10 @@ bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap
     } catch (const EndProcedure&) {
         return false;
     }
+}
+
+void SetUnsavedDocuments(std::function<int()> count) {
+    UnsavedDocuments() = std::move(count);
 }
 
 void RunEventHandler(platform::Platform& platform, const std::function<void()>& handler) {

@@ -23,7 +23,8 @@ class ErrorTrap {
     void Handle(int number, std::function<bool(const platform::RuntimeError&)> handler);
 
     // Runs one statement. On an error: its own handling if it has one, else the report, where
-    // Retry runs the statement again, Ignore goes on after it and Abort ends the program.
+    // Retry runs the statement again, Ignore goes on after it and Abort ends the program. A
+    // report closed without an answer (Esc, its close box) counts as Ignore.
     void Step(const std::function<void()>& statement);
 
     // A condition test as a step: Ignore after a failed test goes into the test's branch.
@@ -40,6 +41,11 @@ class ErrorTrap {
 // Runs a procedure that traps errors. A cancelled common dialog (32755), or a handler that
 // ends the procedure, leaves it silently. Returns false when the procedure was ended early.
 bool RunTrapped(platform::Platform& platform, const std::function<void(ErrorTrap&)>& body);
+
+// Abort in the report ends the program at once. Where documents hold changes that no file has,
+// the user confirms first that they go; the program context says how many there are for its
+// lifetime (null: none).
+void SetUnsavedDocuments(std::function<int()> count);
 
 // Runs an event handler that the system called: an error that escapes it gets the report,
 // where Retry runs the handler again, Ignore goes on and Abort ends the program.

@@ -1,13 +1,24 @@
 // The program context's document look-ups.
 #include "core/program.h"
 
+#include "core/document_flags.h"
+#include "core/error_trap.h"
 #include "platform/errors.h"
 
 namespace core {
 
-Program::Program(platform::Platform& p) : platform(p) {}
+Program::Program(platform::Platform& p) : platform(p) {
+    SetUnsavedDocuments([this] {
+        int unsaved = 0;
+        for (Document* doc : OpenDocuments())
+            if (HasFlag(doc->Text1(), flag::Modified)) ++unsaved;
+        return unsaved;
+    });
+}
 
-Program::~Program() = default;
+Program::~Program() {
+    SetUnsavedDocuments(nullptr);
+}
 
 Document* Program::ActiveDocument() {
     platform::Form* active = FrameForm().ActiveChild();

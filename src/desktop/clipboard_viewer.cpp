@@ -1,10 +1,24 @@
 // The clipboard viewer's controls and handlers.
 #include "desktop/clipboard_viewer.h"
 
+#include <string>
+
 #include "core/form_table.h"
 #include "desktop/desktop_texts.h"
 
 namespace desktop {
+
+namespace {
+
+// The label over the clipboard's text: it says so when the box shows only the first part.
+std::string ClipTextCaption(std::size_t length) {
+    const std::size_t shown = platform::kMultiLineCapacity;
+    if (length <= shown) return text::ClipTextLabel;
+    return "Text on the Clipboard (the first " + std::to_string(shown) + " of " +
+           std::to_string(length) + " characters):";
+}
+
+} // namespace
 
 platform::FormDef ClipViewFormDef() {
     using K = platform::ControlKind;
@@ -14,7 +28,7 @@ platform::FormDef ClipViewFormDef() {
         {K::MultiLineBox, "Text1",    "",                    0,    240,  5535, 1275, 0, false},
         {K::PictureBox,   "Picture1", "",                    0,    1860, 5475, 2235, 1, false},
         {K::Label,        "Label1_1", text::ClipBitmapLabel, 0,    1620, 2700, 255,  2, false},
-        {K::Label,        "Label1_0", text::ClipTextLabel,   0,    0,    2700, 255,  3, false},
+        {K::Label,        "Label1_0", text::ClipTextLabel,   0,    0,    5535, 255,  3, false},
         {K::Button,       "cmdHide",  text::ClipHide,        3450, 3600, 1935, 375,  4, false},
     };
     // clang-format on
@@ -56,7 +70,11 @@ void ClipViewWindow::Form_Load() {
 
 void ClipViewWindow::ClipboardChanged() {
     platform::ClipboardContents contents = program_.platform.Desktop().ReadClipboard();
-    if (contents.hasText) Text1().SetText(contents.text);
+    if (contents.hasText) {
+        // The box holds the first part of a longer text; its label says how much is shown.
+        Text1().SetText(contents.text);
+        form_->Get<platform::Label>("Label1_0").SetCaption(ClipTextCaption(contents.text.size()));
+    }
     if (contents.bitmap) Picture1().SetPicture(contents.bitmap);
 }
 

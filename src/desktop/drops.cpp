@@ -1,6 +1,7 @@
 // The drop handlers of the document windows and the frame.
 #include "desktop/drops.h"
 
+#include "core/document_room.h"
 #include "core/error_trap.h"
 #include "files/open_file.h"
 
@@ -33,7 +34,8 @@ void DropOnDocument(core::Program& program, core::Document& doc, const platform:
     if (data.hasFiles) OpenDroppedFiles(program, data.files);
     if (data.hasText)
         if (core::Document* active = program.ActiveDocument())
-            active->Text1().SetSelText(data.text);
+            if (core::InsertFits(program, *active, data.text, core::InsertSource::Drop))
+                active->Text1().SetSelText(data.text);
 }
 
 void DropOnFrame(core::Program& program, const platform::DropData& data) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/document.h"
+#include "core/document_room.h"
 #include "core/program.h"
 #include "edit/edit_commands.h"
 #include "edit/write_selection.h"
@@ -52,6 +53,8 @@ void Copy(core::Program& app, core::Document& doc) {
 void Paste(core::Program& app, core::Document& doc) {
     std::optional<std::string> text = app.platform.SystemClipboard().GetText();
     if (!text) return;
+    // A text the document cannot hold whole stays on the clipboard, and the user hears why.
+    if (!core::InsertFits(app, doc, *text, core::InsertSource::Clipboard)) return;
     WriteSelection(doc.Text1(), *text);
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/document.h"
+#include "core/document_room.h"
 #include "core/program.h"
 #include "edit/edit_commands.h"
 #include "edit/truncate_lines.h"
@@ -14,6 +15,12 @@ namespace {
 // The weekday's full name, and the time of day on a 24-hour clock with leading zeros.
 constexpr const char* kWeekdayPicture = "dddd";
 constexpr const char* kClockPicture = "HH':'mm':'ss";
+
+// An insert goes in whole or not at all.
+void Insert(core::Program& app, core::Document& doc, const std::string& text) {
+    if (core::InsertFits(app, doc, text, core::InsertSource::Command))
+        WriteSelection(doc.Text1(), text);
+}
 
 } // namespace
 
@@ -33,15 +40,15 @@ std::string NowText(platform::Locale& locale, const platform::LocalTime& t) {
 }
 
 void InsertNow(core::Program& app, core::Document& doc) {
-    WriteSelection(doc.Text1(), NowText(app.platform.UserLocale(), app.platform.Now()));
+    Insert(app, doc, NowText(app.platform.UserLocale(), app.platform.Now()));
 }
 
 void InsertTime(core::Program& app, core::Document& doc) {
-    WriteSelection(doc.Text1(), app.platform.UserLocale().Time(app.platform.Now()));
+    Insert(app, doc, app.platform.UserLocale().Time(app.platform.Now()));
 }
 
 void InsertDate(core::Program& app, core::Document& doc) {
-    WriteSelection(doc.Text1(), app.platform.UserLocale().ShortDate(app.platform.Now()));
+    Insert(app, doc, app.platform.UserLocale().ShortDate(app.platform.Now()));
 }
 
 } // namespace edit

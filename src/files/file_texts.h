@@ -1,5 +1,6 @@
 // Texts of opening and saving files, defined once.
 #pragma once
+#include <string>
 
 namespace files::text {
 inline constexpr const char* FileFilter =
@@ -20,4 +21,9 @@ inline constexpr const char* BinaryWarning =
     "path, until you want to destroy it!";
 inline constexpr const char* BackupPrefix = "~Scrivex.temporary.";
 inline constexpr const char* FileErrorTitle = "File error";
+inline constexpr const char* KeptPrefix = "~Scrivex.kept.";
+inline std::string KeptBackupMessage(const std::string& name, const std::string& kept) {
+    return "A backup copy of " + name + " from an earlier save was found.\r\n" +
+           "It may be the only whole copy of the file, so it was kept as " + kept + ".";
+}
 } // namespace files::text

@@ -26,6 +26,22 @@ std::string Capitals(std::string text) {
     return text;
 }
 
+// A backup that this run did not make: left by a save that broke off in an earlier run, or by
+// someone else. It may be the only whole copy of its file, so it is never replaced: it moves
+// to the first free name "~Scrivex.kept.N." + the file's name, and the user is told where.
+void KeepFoundBackup(core::Program& app, const std::string& backup, const std::string& path) {
+    platform::FileSystem& fs = app.platform.Files();
+    if (!fs.Exists(backup)) return;
+    const std::string folder = core::TextUpToLast(path, "\\");
+    const std::string name = core::TextAfterLast(path, "\\");
+    std::string kept;
+    for (int n = 1; kept.empty() || fs.Exists(folder + kept); ++n)
+        kept = text::KeptPrefix + std::to_string(n) + "." + name;
+    fs.Rename(backup, folder + kept);
+    app.platform.MsgBox(text::KeptBackupMessage(name, kept),
+                        platform::mb::Exclamation | platform::mb::OkOnly, text::FileErrorTitle);
+}
+
 } // namespace
 
 std::string BackupPath(std::string_view path) {
@@ -130,6 +146,18 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
             // the backup that may be the only whole copy.
             refuse();
             return;
+        }
+
+        if (!isNew && !keepBackup) {
+            bool kept = false;
+            trap.Step([&] {
+                KeepFoundBackup(app, backup, path);
+                kept = true;
+            });
+            if (!kept) {
+                refuse();
+                return;
+            }
         }
 
         bool backedUp = false;

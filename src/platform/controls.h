@@ -88,6 +88,9 @@ class TextBox : public Control {
     virtual void SetFont(const FontDef& font) = 0;
 
     std::function<void()> onChange;
+    // The user asked the box itself to paste (its Ctrl+V, Shift+Ins or context menu). When
+    // set, the program pastes in place of the box, which then changes nothing by itself.
+    std::function<void()> onPaste;
     std::function<void(int key, int shift)> onKeyUp;
     // Files or text dropped on a multi-line box.
     std::function<void(const DropData& data)> onDrop;

@@ -32,8 +32,11 @@ class FileSystem {
     // The whole file as bytes.
     virtual std::string ReadAll(std::string_view path) = 0;
     // Copies a file, replacing `to` when it exists. The copy can be written and deleted even
-    // when the original is read-only.
+    // when the original is read-only. A copy to a new name that breaks off (a full disk) is
+    // removed again: a part of a file must not pass for a copy of it.
     virtual void Copy(std::string_view from, std::string_view to) = 0;
+    // Gives a file a new name (in the same folder); fails when a file of that name exists.
+    virtual void Rename(std::string_view from, std::string_view to) = 0;
     virtual void Delete(std::string_view path) = 0;
     // Opens a file for writing, made when it does not exist; `empty` cuts it to 0 bytes.
     virtual std::unique_ptr<OutputFile> OpenForWriting(std::string_view path, bool empty) = 0;

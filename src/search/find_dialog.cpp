@@ -206,26 +206,26 @@ void FindDialog::Replace() {
         if (list.Checked(i) && list.ItemData(i) >= 0) offsets.push_back(list.ItemData(i));
     const int findLength = static_cast<int>(state.findText.size());
     const std::string replacement = txtReplace().Text();
-    if (!offsets.empty()) {
-        platform::TextBox& text1 = doc->Text1();
-        const ReplacePlan plan = PlanReplace(text1.Text(), offsets, findLength, replacement);
-        if (static_cast<int>(plan.result.size()) <= platform::kMultiLineCapacity) {
-            // One edit of the changed span: fast, and one Undo brings the old text back.
-            text1.SetSelStart(plan.start);
-            text1.SetSelLength(plan.length);
-            text1.SetSelText(plan.with);
-            text1.SetSelStart(plan.caret);
-        } else {
-            // The control cuts what passes its capacity: one by one, as it would cut them.
-            for (std::intptr_t offset : offsets) {
-                text1.SetSelStart(static_cast<int>(offset));
-                text1.SetSelLength(findLength);
-                text1.SetSelText(replacement);
-            }
-        }
+    platform::TextBox& text1 = doc->Text1();
+    const std::string text = text1.Text();
+    const long long length = ReplacedLength(static_cast<int>(text.size()), offsets, findLength,
+                                            static_cast<int>(replacement.size()));
+    long long replaced = 0;
+    if (length > platform::kMultiLineCapacity) {
+        // The control would cut what passes its capacity: nothing changes, and the user hears
+        // by how much the text would be too long.
+        program_.platform.MsgBox(ReplaceTooLongText(static_cast<long long>(offsets.size()), length),
+                                 platform::mb::Exclamation, kFindCaption);
+    } else if (!offsets.empty()) {
+        // One edit of the changed span: fast, and one Undo brings the old text back.
+        const ReplacePlan plan = PlanReplace(text, offsets, findLength, replacement);
+        text1.SetSelStart(plan.start);
+        text1.SetSelLength(plan.length);
+        text1.SetSelText(plan.with);
+        text1.SetSelStart(plan.caret);
+        replaced = plan.count;
     }
-    const int summary = AppendLine(list, ReplaceSummaryText(static_cast<long long>(offsets.size())),
-                                   line::ReplaceSummary, false);
+    const int summary = AppendLine(list, ReplaceSummaryText(replaced), line::ReplaceSummary, false);
     list.SetListIndex(summary);
 }
 

@@ -19,6 +19,18 @@ bool Descending(std::string_view text, const std::vector<std::intptr_t>& offsets
 
 } // namespace
 
+long long ReplacedLength(int textLength, const std::vector<std::intptr_t>& offsets, int findLength,
+                         int replacementLength) {
+    // Each replacement selects what the control would select at that point, the start and the
+    // length kept within the text as it then is.
+    long long length = textLength;
+    for (std::intptr_t offset : offsets) {
+        const long long start = std::clamp<long long>(offset, 0, length);
+        length += replacementLength - std::clamp<long long>(findLength, 0, length - start);
+    }
+    return length;
+}
+
 ReplacePlan PlanReplace(std::string_view text, const std::vector<std::intptr_t>& offsets,
                         int findLength, std::string_view replacement) {
     ReplacePlan plan;

@@ -23,4 +23,9 @@ struct ReplacePlan {
 ReplacePlan PlanReplace(std::string_view text, const std::vector<std::intptr_t>& offsets,
                         int findLength, std::string_view replacement);
 
+// The length of the text that PlanReplace would make, found without making it: whether the
+// result fits in a document is known before any of it is built.
+long long ReplacedLength(int textLength, const std::vector<std::intptr_t>& offsets, int findLength,
+                         int replacementLength);
+
 } // namespace search

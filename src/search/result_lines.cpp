@@ -39,6 +39,16 @@ std::string ReplaceSummaryText(long long replaced) {
     return Summary(replaced, kNothingReplaced, kOneReplaced, kManyReplaced);
 }
 
+std::string ReplaceTooLongText(long long matches, long long length) {
+    const long long capacity = platform::kMultiLineCapacity;
+    const std::string which =
+        matches == 1 ? "the checked match" : "the " + std::to_string(matches) + " checked matches";
+    return "Replacing " + which + " would make the text " + std::to_string(length) +
+           " characters long, " + std::to_string(length - capacity) +
+           " more than a document can hold (" + std::to_string(capacity) + ").\r\n" +
+           std::string(kNothingReplacedNote);
+}
+
 int AppendLine(platform::ListBox& list, std::string_view text, std::intptr_t data, bool checked) {
     const int index = list.AddItem(text);
     if (index < 0) return index;

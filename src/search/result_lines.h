@@ -20,6 +20,9 @@ inline constexpr std::intptr_t ReplaceSummary = -4;
 
 std::string FindSummaryText(long long matches);
 std::string ReplaceSummaryText(long long replaced);
+// The message of a Replace refused because the text would grow to `length` characters, more
+// than a document holds.
+std::string ReplaceTooLongText(long long matches, long long length);
 
 // Appends a line with its item data and check mark; returns its index.
 int AppendLine(platform::ListBox& list, std::string_view text, std::intptr_t data, bool checked);

@@ -20,6 +20,8 @@ inline constexpr std::string_view kManyFound = " matches found"; // after "*** "
 inline constexpr std::string_view kNothingReplaced = "*** nothing replaced";
 inline constexpr std::string_view kOneReplaced = "*** 1 match replaced";
 inline constexpr std::string_view kManyReplaced = " matches replaced";
+// Closes the message of a Replace whose text would not fit in a document.
+inline constexpr std::string_view kNothingReplacedNote = "Nothing was replaced.";
 
 inline constexpr std::string_view kGotoTitle = "Scrivex";
 inline constexpr std::string_view kGotoLinePrompt =

@@ -6,6 +6,7 @@ evaluated by the same formula in double arithmetic, each elementary step
 correctly rounded. Run it again only to change the table."""
 import math
 import random
+from fractions import Fraction
 
 import mpmath
 
@@ -14,8 +15,15 @@ random.seed(20261208)
 
 
 def cr(value):
-    """The double nearest to an mpmath value (math range errors as infinity)."""
-    return float(value)
+    """The double nearest to an mpmath value, infinity beyond the largest. Through an
+    exact fraction: mpmath's own conversion rounds subnormal results twice."""
+    value = mpmath.mpf(value)
+    mantissa, exponent = value.man_exp  # of the magnitude
+    sign = -1 if value < 0 else 1
+    try:
+        return sign * float(Fraction(int(mantissa)) * Fraction(2) ** int(exponent))
+    except OverflowError:
+        return sign * math.inf
 
 
 def sin(x): return cr(mpmath.sin(mpmath.mpf(x)))
@@ -87,6 +95,44 @@ for _ in range(30):
 for _ in range(10):
     base = float('%.12g' % (1 + random.uniform(-1e-4, 1e-4)))
     add('%r^%d' % (base, 100000), power(base, 100000))
+
+# The ends of the double range: arguments near the largest double, results below
+# the smallest normal one (2.2E-308), which have fewer digits. The largest double
+# itself is written straight after its function: in parentheses, the group's value
+# would be rounded to 15 digits, 1.79769313486232E+308, which is beyond it.
+LARGEST = 1.7976931348623157e308
+for x in (1.15292150460685e18, 1e20, 1.34e300, 1e305, 1.79769313486231e308):
+    for arg in (x, -x):
+        add('ATN(%r)' % arg, atan(arg))
+        add('ATG(%r)' % arg, atan(arg))
+        add('ACOTG(%r)' % arg, atan(arg) + HALF_PI)
+for name, f in (('ATG', atan), ('SIN', sin), ('COS', cos), ('TAN', tan), ('LN', log)):
+    add('%s 1.7976931348623157E308' % name, f(LARGEST))
+add('ACOTG 1.7976931348623157E308', atan(LARGEST) + HALF_PI)
+for name, f in (('SIN', sin), ('COS', cos), ('TAN', tan)):
+    for arg in (-1.79769313486231e308, 1e-310, 5e-324):
+        add('%s(%r)' % (name, arg), f(arg))
+add('SQR 1.7976931348623157E308', cr(mpmath.sqrt(LARGEST)))
+for decade in range(-324, 308, 20):
+    x = float('%.15g' % (10 ** (decade + random.random())))
+    if x > 0:
+        add('SQR(%r)' % x, cr(mpmath.sqrt(x)))
+for x in (5e-324, 1e-310, 2.2e-308):
+    add('LN(%r)' % x, log(x))
+add('1.797E308^(-1)', power(1.797e308, -1))
+add('1/1.797E308', cr(1 / mpmath.mpf(1.797e308)))
+add('EXP(-710.28014142250004)', exp(-710.28014142250004))
+for _ in range(12):
+    x = -float('%.15g' % random.uniform(708.4, 744.4))
+    add('EXP(%r)' % x, exp(x))
+for _ in range(20):
+    base = float('%.6g' % (10 ** random.uniform(-3, 3)))
+    if abs(math.log10(base)) < 0.05:
+        continue
+    exponent = float('%.12g' % (random.uniform(-323, -308) / math.log10(base)))
+    add('%r^(%r)' % (base, exponent), power(base, exponent))
+add('0.5^1074', power(0.5, 1074))
+add('2^(-1073.5)', power(2, -1073.5))
 
 with open(__file__.replace('.py', '.h'), 'w') as out:
     out.write('// Written by maths_cases.py: expressions with the correctly rounded result of\n'

@@ -2,10 +2,12 @@
 // values computed with 2000-bit arithmetic. tests/win32 runs the same table in
 // the Windows build.
 #include "calc/exact_math.h"
+#include "calc/wide_multiply.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -34,6 +36,9 @@ TEST(ExactMaths, FunctionsAreCorrectlyRoundedAtTheExtremes) {
         {exact::Log, 0.9999999999999999, -1.1102230246251565e-16},
         {exact::Log, 5e-324, -744.4400719213812},
         {exact::Log, 1.7976931348623157e+308, 709.782712893384},
+        {exact::Atan, 1.7976931348623157e+308, 1.5707963267948966},
+        {exact::Sqrt, 1.7976931348623157e+308, 1.3407807929942596e+154},
+        {exact::Sqrt, 5e-324, 2.2227587494850775e-162},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.function(c.argument), c.expected) << c.argument;
@@ -55,6 +60,50 @@ TEST(ExactMaths, PowersAreCorrectlyRoundedIncludingHalfwayCases) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(exact::Pow(c.base, c.exponent), c.expected) << c.base << "^" << c.exponent;
+}
+
+TEST(ExactMaths, ScalingIntoTheSubnormalsRoundsOnce) {
+    constexpr double kUnit = 0x1p-1074; // the smallest double
+    const struct {
+        DoubleDouble value;
+        int exponent;
+        double expected;
+    } cases[] = {
+        {{1, 0}, -1074, kUnit},
+        {{0.5, 0}, -1074, 0},           // halfway: to the even 0
+        {{0.5, 1e-30}, -1074, kUnit},   // just above halfway
+        {{1.5, -1e-30}, -1074, kUnit},  // just below halfway
+        {{-1.5, 1e-30}, -1074, -kUnit}, // the same below zero
+        // Rounded to 53 bits first, these would come out halfway, then at 1024 and 1026.
+        {{1 + 0x1p-11, 0x1p-70}, -1064, 1025 * kUnit},
+        {{1 + 0x3p-11, -0x1p-70}, -1064, 1025 * kUnit},
+        {{1, 1e-17}, -1000, 0x1p-1000}, // normal
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(exact::Scaled(c.value, c.exponent), c.expected)
+            << c.value.hi << " + " << c.value.lo << " times 2^" << c.exponent;
+}
+
+TEST(WideMultiply, GivesAllHundredAndTwentyEightBits) {
+    constexpr std::uint64_t kMax = ~std::uint64_t{0};
+    const struct {
+        std::uint64_t a, b, high, low;
+    } cases[] = {
+        {0, kMax, 0, 0},
+        {1, kMax, 0, kMax},
+        {kMax, kMax, 0xfffffffffffffffe, 1},
+        {0xffffffff, kMax, 0xfffffffe, 0xffffffff00000001},
+        {0xffffffff00000000, 0xffffffff00000000, 0xfffffffe00000001, 0},
+        {0x8000000000000000, 2, 1, 0},
+        {0x1ffffffff, 0x1ffffffff, 3, 0xfffffffc00000001},
+        {0x1fffffffffffff, 0xa2f9836e4e441529, 0x145f306dc9c882, 0x2267c91b1bbead7},
+    };
+    for (const auto& c : cases) {
+        const Wide128 product = MultiplyWide(c.a, c.b);
+        EXPECT_EQ(product.high, c.high) << std::hex << c.a << " * " << c.b;
+        EXPECT_EQ(product.low, c.low) << std::hex << c.a << " * " << c.b;
+        EXPECT_EQ(MultiplyWide(c.b, c.a).high, c.high) << std::hex << c.b << " * " << c.a;
+    }
 }
 
 TEST(ExactMaths, SpecialArguments) {

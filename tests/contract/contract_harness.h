@@ -25,6 +25,9 @@ std::string AnswerInputBox(std::string_view prompt, std::string_view title,
                            std::string_view defaultText, std::optional<std::string> typed,
                            InputBoxSeen& seen);
 
+// The user has the box itself paste the clipboard's text, as Shift+Ins does.
+void PasteAsUser(platform::TextBox& box);
+
 // The clipboard as another program uses it.
 void OtherProgramPutsText(std::string_view text);
 void OtherProgramPutsPicture();

@@ -76,6 +76,20 @@ TEST_F(FileSystemContract, IsFolderTellsFoldersFromFilesAndFailsForMissingNames)
     EXPECT_EQ(ErrorOf([&] { fs().IsFolder(folder + "missing"); }), err::FileNotFound);
 }
 
+TEST_F(FileSystemContract, RenameNeverReplaces) {
+    const std::string a = folder + "r.txt", b = folder + "~Scrivex.kept.1.r.txt";
+    Put(a, "backup");
+    Put(b, "kept before");
+    EXPECT_NE(ErrorOf([&] { fs().Rename(a, b); }), 0);
+    EXPECT_EQ(fs().ReadAll(b), "kept before");
+    fs().Delete(b);
+    fs().Rename(a, b);
+    EXPECT_FALSE(fs().Exists(a));
+    EXPECT_EQ(fs().ReadAll(b), "backup");
+    EXPECT_EQ(ErrorOf([&] { fs().Rename(a, b); }), err::FileNotFound);
+    fs().Delete(b);
+}
+
 TEST_F(FileSystemContract, RelativeNamesGetTheCurrentFolder) {
     std::string full = fs().FullPath("notes.txt");
     EXPECT_GT(full.size(), 10u);

@@ -117,3 +117,22 @@ TEST_F(TextBoxContract, DeleteKeyAndUndo) {
     EXPECT_EQ(text1->Text(), "aef");
     EXPECT_GT(changes, before);
 }
+
+TEST_F(TextBoxContract, TheBoxsOwnPasteKeepsWhatFitsUnlessTheProgramPastesInstead) {
+    const size_t capacity = platform::kMultiLineCapacity;
+    OtherProgramPutsText("pasted");
+    text1->SetText(std::string(capacity - 3, 'x'));
+    text1->SetSelStart(1);
+    PasteAsUser(*text1);
+    EXPECT_EQ(text1->Text().size(), capacity);
+    EXPECT_EQ(text1->Text().substr(0, 5), "xpasx");
+
+    int asked = 0;
+    text1->onPaste = [&] { ++asked; };
+    text1->SetText("abc");
+    const int before = changes;
+    PasteAsUser(*text1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(text1->Text(), "abc");
+    EXPECT_EQ(changes, before);
+}

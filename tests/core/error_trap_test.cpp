@@ -54,6 +54,9 @@ TEST(ErrorTrap, AnswersActOnTheFailedStep) {
         {{Answer::Retry, Answer::Retry}, 2, {"one", "two", "two", "two", "two done", "three"}},
         {{Answer::Ignore}, 1, {"one", "two", "three"}},
         {{Answer::Retry, Answer::Ignore}, 5, {"one", "two", "two", "three"}},
+        // A report closed with Esc or its close box goes on as Ignore: only Abort ends.
+        {{Answer::Cancel}, 1, {"one", "two", "three"}},
+        {{Answer::Retry, Answer::Cancel}, 2, {"one", "two", "two", "three"}},
     };
     for (const auto& c : cases) {
         fake::FakePlatform p;
@@ -71,6 +74,48 @@ TEST(ErrorTrap, AbortEndsTheProgramAtOnce) {
     std::vector<std::string> log;
     EXPECT_THROW(log = RunProcedure(p, 1).log, fake::ProgramEnded);
     EXPECT_TRUE(log.empty());
+}
+
+TEST(ErrorTrap, AbortWithUnsavedDocumentsAsksFirst) {
+    struct Case {
+        int unsaved;
+        std::vector<Answer> answers;
+        bool ends;
+        std::string question; // the second message, if any
+    };
+    const Case cases[] = {
+        {0, {Answer::Abort}, true, ""},
+        {2,
+         {Answer::Abort, Answer::Yes},
+         true,
+         "Scrivex will end at once, and the changes in 2 documents will be lost.\r\n"
+         "End Scrivex anyway?"},
+        // No brings the report back, where Ignore goes on.
+        {1,
+         {Answer::Abort, Answer::No, Answer::Ignore},
+         false,
+         "Scrivex will end at once, and the changes in 1 document will be lost.\r\n"
+         "End Scrivex anyway?"},
+    };
+    for (const auto& c : cases) {
+        fake::FakePlatform p;
+        p.answers = {c.answers.begin(), c.answers.end()};
+        core::SetUnsavedDocuments([&] { return c.unsaved; });
+        bool ended = false;
+        try {
+            RunProcedure(p, 1);
+        } catch (const fake::ProgramEnded&) {
+            ended = true;
+        }
+        core::SetUnsavedDocuments(nullptr);
+        EXPECT_EQ(ended, c.ends) << c.unsaved;
+        ASSERT_EQ(p.messages.size(), c.answers.size());
+        if (!c.question.empty()) {
+            EXPECT_EQ(p.messages[1].text, c.question);
+            EXPECT_EQ(p.messages[1].style, platform::mb::YesNo | platform::mb::Exclamation |
+                                               platform::mb::DefaultButton2);
+        }
+    }
 }
 
 TEST(ErrorTrap, CancelledDialogEndsTheProcedureSilently) {

@@ -42,6 +42,19 @@ TEST_F(ClipViewTest, ShowsTheClipboardAsItChangesAlsoWhileHidden) {
     EXPECT_EQ(platform.desktop.viewerCount, 1); // joined once, however often opened
 }
 
+TEST_F(ClipViewTest, ALongerTextShowsItsFirstPartAndTheLabelSaysSo) {
+    Start();
+    Open();
+    auto& label = viewer().form().Get<platform::Label>("Label1_0");
+    const std::string longer = std::string(65535, 'a') + "past the end";
+    platform.desktop.CopyText(longer);
+    EXPECT_EQ(viewer().Text1().Text(), longer.substr(0, 65535));
+    EXPECT_EQ(label.Caption(), "Text on the Clipboard (the first 65535 of 65547 characters):");
+    platform.desktop.CopyText(std::string(65535, 'b'));
+    EXPECT_EQ(label.Caption(), "Text on the Clipboard:");
+    EXPECT_EQ(viewer().Text1().Text().size(), 65535u);
+}
+
 TEST_F(ClipViewTest, TheStoreHoldsTheReplacedProcedureOnlyWhileInTheChain) {
     Start();
     EXPECT_EQ(StoreEntries(), 0u);

@@ -1,6 +1,8 @@
 // The Edit and Insert menus of a document window through the fake: the enabling rule as the
 // Edit menu opens, the clipboard commands with a clipboard that may be busy or hold a picture,
 // the case and line commands, and the inserts with a fixed clock.
+#include <functional>
+
 #include "app/app_fixture.h"
 #include "core/document_flags.h"
 
@@ -252,4 +254,56 @@ TEST_F(EditCommands, UndoDeleteAndSelectAll) {
     Doc("");
     frame().ChooseMenu("mnuEditSelectAll");
     EXPECT_EQ(box.SelLength(), 0);
+}
+
+TEST_F(EditCommands, AnInsertPastTheCapacityLeavesTheDocumentAndSaysHowMuchRoomThereIs) {
+    const int capacity = platform::kMultiLineCapacity;
+    const int now = 42; // "Monday, December 7, 2026 (Monday) 09:05:07"
+    enum How { Menu, Box, Drop, Now };
+    struct Case {
+        How how;
+        int length, selected, inserted; // the document, its selection, the clipboard or drop
+        const char* says;               // empty: it fits
+    } cases[] = {
+        {Menu, capacity - 10, 0, 10, ""},
+        {Menu, capacity, 5, 5, ""}, // the selection makes room
+        {Menu, 3, 0, 1'000'000,
+         "The text on the Clipboard is 1000000 characters long, but this "
+         "document has room for only 65532 more"},
+        {Box, capacity - 10, 2, 13,
+         "Clipboard is 13 characters long, but this document has room "
+         "for only 12 more"},
+        {Drop, capacity - 10, 0, 11, "The dropped text is 11 characters"},
+        {Drop, capacity - 10, 3, 13, ""},
+        {Now, capacity - now + 1, 0, 0, "The text to insert is 42 characters"},
+        {Now, capacity - now, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string inserted(static_cast<size_t>(c.inserted), 'c');
+        auto& box = Doc(std::string(static_cast<size_t>(c.length), 'x'), 2, c.selected);
+        box.SetTag("5"); // saved: a refused insert must not mark it modified
+        Clipboard() = {{"Text", inserted}};
+        platform.messages.clear();
+        const std::function<void()> act[] = {[&] { frame().ChooseMenu("mnuEditPaste"); },
+                                             [&] { box.UserPaste(inserted); },
+                                             [&] {
+                                                 box.onDrop({false, {}, true, inserted});
+                                             },
+                                             [&] { frame().PressShortcut(Plain(key::F(5))); }};
+        act[c.how]();
+        if (!*c.says) {
+            const int added = c.how == Now ? now : c.inserted;
+            EXPECT_EQ(box.Text().size(), static_cast<size_t>(c.length - c.selected + added));
+            EXPECT_TRUE(platform.messages.empty());
+            continue;
+        }
+        EXPECT_TRUE(box.Text() == std::string(static_cast<size_t>(c.length), 'x')) << c.says;
+        EXPECT_EQ(std::make_pair(box.SelStart(), box.SelLength()), std::make_pair(2, c.selected));
+        EXPECT_EQ(box.Tag(), "5");
+        EXPECT_TRUE(Clipboard()["Text"] == inserted);
+        ASSERT_EQ(platform.messages.size(), 1u) << c.says;
+        EXPECT_EQ(platform.messages[0].title, "Untitled");
+        EXPECT_EQ(platform.messages[0].style, platform::mb::Exclamation);
+        EXPECT_NE(platform.messages[0].text.find(c.says), std::string::npos);
+    }
 }

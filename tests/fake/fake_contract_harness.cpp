@@ -38,6 +38,10 @@ fake::FakeClipboard& Clip() {
 }
 } // namespace
 
+void PasteAsUser(platform::TextBox& box) {
+    dynamic_cast<fake::FakeTextBox&>(box).UserPaste(Clip().formats["Text"]);
+}
+
 void OtherProgramPutsText(std::string_view text) {
     Clip().formats = {{"Text", std::string(text)}};
 }

@@ -111,6 +111,13 @@ void FakeTextBox::Type(std::string_view text) {
     }
 }
 
+void FakeTextBox::UserPaste(std::string_view clipboardText) {
+    if (onPaste)
+        onPaste();
+    else
+        Replace(start_, length_, clipboardText, true);
+}
+
 void FakeTextBox::KeyUp(int key, int shift) {
     if (onKeyUp) onKeyUp(key, shift);
 }

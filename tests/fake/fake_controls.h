@@ -107,6 +107,8 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
     // Test side: what a user does.
     void Type(std::string_view text);   // typing, one key at a time
     void KeyUp(int key, int shift = 0); // a key released
+    // The box's own paste of what the clipboard holds (Shift+Ins, its context menu).
+    void UserPaste(std::string_view clipboardText);
     int changeCount = 0;
 
   private:

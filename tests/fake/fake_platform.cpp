@@ -325,10 +325,23 @@ void FakeFileSystem::Copy(std::string_view fromName, std::string_view toName) {
         Throw(platform::err::PermissionDenied);
     std::string content = it->second;
     if (int error; Failing("Copy", error)) {
-        files[to] = content.substr(0, content.size() / 2);
+        if (files.contains(to)) files[to] = content.substr(0, content.size() / 2);
         Throw(error);
     }
     files[to] = content;
+}
+
+void FakeFileSystem::Rename(std::string_view fromName, std::string_view toName) {
+    std::string from = FullPath(fromName), to = FullPath(toName);
+    Enter("Rename", from);
+    if (int error; Failing("Rename", error)) Throw(error);
+    auto it = files.find(from);
+    if (it == files.end()) Throw(platform::err::FileNotFound);
+    if (locked.contains(from)) Throw(platform::err::PermissionDenied);
+    if (files.contains(to)) Throw(platform::err::PathFileAccess);
+    files[to] = std::move(it->second);
+    files.erase(from);
+    if (readOnly.erase(from)) readOnly.insert(to);
 }
 
 void FakeFileSystem::Delete(std::string_view name) {

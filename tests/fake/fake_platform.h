@@ -121,14 +121,15 @@ class FakeFileSystem : public platform::FileSystem {
     std::int64_t FileLength(std::string_view path) override;
     std::string ReadAll(std::string_view path) override;
     void Copy(std::string_view from, std::string_view to) override;
+    void Rename(std::string_view from, std::string_view to) override;
     void Delete(std::string_view path) override;
     std::unique_ptr<platform::OutputFile> OpenForWriting(std::string_view path,
                                                          bool empty) override;
 
-    // Test side. Operation names: "FileLength", "ReadAll", "Copy", "Delete", "OpenEmpty",
-    // "Open", "Write", "Flush", "Close". The nth call of `op` (1-based) and the `times` - 1
-    // calls after it fail with `error`. A failing Copy or Write leaves half of the bytes
-    // behind, as a full disk does.
+    // Test side. Operation names: "FileLength", "ReadAll", "Copy", "Rename", "Delete",
+    // "OpenEmpty", "Open", "Write", "Flush", "Close". The nth call of `op` (1-based) and the
+    // `times` - 1 calls after it fail with `error`. A failing Write, or a failing Copy over an
+    // existing file, leaves half of the bytes behind, as a full disk does.
     void Fail(std::string op, int error, int nth = 1, int times = 1);
     // Ends every failure set up with Fail.
     void Heal() { faults_.clear(); }

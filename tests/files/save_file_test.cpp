@@ -164,6 +164,7 @@ TEST_F(SaveTest, EveryFailingStepKeepsThePreviousContent) {
             dynamic_cast<fake::FakeTextBox&>(d.Text1()).Type("new ");
             p.files.Fail(c.op, c.error, c.nth);
             p.answers.assign(10, answer);
+            if (answer == Answer::Abort) p.answers[1] = Answer::Yes; // "End Scrivex anyway?"
 
             bool ended = false;
             try {
@@ -302,8 +303,9 @@ TEST(SaveSequence, FailedSavesInARowNeverLoseTheLastWholeContent) {
                 EXPECT_EQ(disk[kBackup], whole);
             }
             if (disk[kPath] == text) whole = disk[kPath], everWhole.insert(whole);
-            // Abort ends the program at once, even in the middle of a copy.
-            if (disk.contains(kBackup) && !ended) {
+            // Abort ends the program at once, even in the middle of a copy, which leaves no
+            // part of itself behind.
+            if (disk.contains(kBackup)) {
                 EXPECT_TRUE(everWhole.contains(disk[kBackup]));
             }
         };
@@ -316,7 +318,8 @@ TEST(SaveSequence, FailedSavesInARowNeverLoseTheLastWholeContent) {
                          s.answers == Answers::RetryThenIgnore ? 2 : 1);
             p.answers.assign(20, Answer::Ignore);
             if (s.answers == Answers::RetryThenIgnore) p.answers.front() = Answer::Retry;
-            if (s.answers == Answers::Abort) p.answers.front() = Answer::Abort;
+            if (s.answers == Answers::Abort)
+                p.answers.front() = Answer::Abort, p.answers[1] = Answer::Yes;
             ended = false;
             try {
                 if (s.answers == Answers::IgnoreOnClose) {
@@ -352,4 +355,58 @@ TEST(SaveSequence, FailedSavesInARowNeverLoseTheLastWholeContent) {
             for (const Fault& f3 : faults)
                 for (Answers a3 : {Answers::Ignore, Answers::IgnoreOnClose})
                     run({{&f1, Answers::Ignore}, {&f2, Answers::Ignore}, {&f3, a3}});
+}
+
+// A backup on the disk that this run did not make (its save broke off before a restart) may be
+// the only whole copy of the file. Whatever the next save meets, that copy is kept under a
+// free name and the user is told where; only a backup the save made itself is removed.
+TEST(SaveAfterRestart, ABackupFoundOnTheDiskIsKept) {
+    const std::string kept1 = "C:\\docs\\~Scrivex.kept.1.notes.txt";
+    const std::string kept2 = "C:\\docs\\~Scrivex.kept.2.notes.txt";
+    struct Case {
+        const char* failing; // the operation that fails once, answered with Ignore
+        bool kept1Taken;
+        std::string keptAs; // empty: the backup could not be moved and stays where it was
+        std::string file;   // the file afterwards
+        const char* backup; // this save's own backup afterwards, if any
+    };
+    const Case cases[] = {
+        {"", false, kept1, "xpart of", nullptr},
+        {"", true, kept2, "xpart of", nullptr},
+        {"Copy", false, kept1, "part of", nullptr}, // the disk is full
+        {"Write", false, kept1, "xpar", "part of"},
+        {"Rename", false, "", "part of", "the whole old text"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.failing) + (c.kept1Taken ? " kept.1 taken" : ""));
+        fake::FakePlatform p;
+        auto& disk = p.files.files;
+        disk[kPath] = "part of";
+        disk[kBackup] = "the whole old text";
+        if (c.kept1Taken) disk[kept1] = "another";
+        app::App a(p);
+        a.Start();
+        files::OpenFile(a, kPath, 1);
+        core::Document& d = *a.ActiveDocument();
+        dynamic_cast<fake::FakeTextBox&>(d.Text1()).Type("x");
+        if (*c.failing) p.files.Fail(c.failing, err::DiskFull);
+        p.answers.assign(10, Answer::Ignore);
+        files::SaveDocument(a, d);
+
+        EXPECT_EQ(disk[kPath], c.file);
+        EXPECT_EQ(disk.contains(kBackup), c.backup != nullptr);
+        if (c.backup) {
+            EXPECT_EQ(disk[kBackup], c.backup);
+        }
+        if (c.keptAs.empty()) continue;
+        EXPECT_EQ(disk[c.keptAs], "the whole old text");
+        if (c.kept1Taken) {
+            EXPECT_EQ(disk[kept1], "another");
+        }
+        ASSERT_FALSE(p.messages.empty());
+        EXPECT_EQ(p.messages[0].text,
+                  "A backup copy of notes.txt from an earlier save was found.\r\nIt may be the "
+                  "only whole copy of the file, so it was kept as " +
+                      c.keptAs.substr(8) + ".");
+    }
 }

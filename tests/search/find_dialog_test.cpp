@@ -198,6 +198,45 @@ TEST_F(SearchTest, ReplaceGivesWhatReplacingOneByOneGives) {
     }
 }
 
+TEST_F(SearchTest, AReplacePastTheCapacityChangesNothingAndSaysByHowMuch) {
+    const int capacity = platform::kMultiLineCapacity;
+    struct Case {
+        std::string text, what, with;
+        int over; // characters past the capacity; 0 or less: it fits
+    } cases[] = {
+        {std::string(1000, 'a') + std::string(64000, 'x'), "a", "bb", 465},
+        {std::string(capacity, 'a'), "a", "bb", capacity},
+        {std::string(535, 'a') + std::string(64465, 'x'), "a", "bb", 0}, // exactly full
+        {std::string(capacity, 'a'), "aa", "aaa", capacity - 1},         // overlapping matches
+    };
+    for (const Case& c : cases) {
+        Search(c.text, c.what);
+        const std::string before = Doc().Text();
+        const int changes = Doc().changeCount;
+        platform.messages.clear();
+        Find().txtReplace().SetText(c.with);
+        Find().form().Get<platform::Button>("cmdReplace").Press();
+        if (c.over <= 0) {
+            EXPECT_EQ(Doc().Text().size(), static_cast<size_t>(capacity + c.over)) << c.with;
+            EXPECT_TRUE(platform.messages.empty());
+            Doc().SendMessage(platform::msg::WM_UNDO, 0, 0);
+            EXPECT_TRUE(Doc().Text() == before) << "one Undo brings the text back";
+            continue;
+        }
+        EXPECT_TRUE(Doc().Text() == before) << c.with;
+        EXPECT_EQ(Doc().changeCount, changes); // not even marked modified
+        EXPECT_EQ(Lines().back(), "\t*** nothing replaced");
+        ASSERT_EQ(platform.messages.size(), 1u);
+        const fake::ShownMessage& shown = platform.messages[0];
+        EXPECT_EQ(shown.title, "Find & Replace...");
+        EXPECT_EQ(shown.style, platform::mb::Exclamation);
+        EXPECT_NE(shown.text.find(std::to_string(capacity + c.over) + " characters long, " +
+                                  std::to_string(c.over) + " more than"),
+                  std::string::npos)
+            << shown.text;
+    }
+}
+
 TEST_F(SearchTest, OpenLineByKindOfLine) {
     Search("ab ab", "ab", 2);
     // Lines: 0 match, 2 marker, 3 match, end 5, summary.

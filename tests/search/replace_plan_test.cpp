@@ -34,6 +34,9 @@ void ExpectSameAsOneByOne(const std::string& text, const std::vector<std::intptr
     ASSERT_EQ(plan.result, expected.text) << text << " -> " << with;
     EXPECT_EQ(plan.caret, expected.caret) << text;
     EXPECT_EQ(plan.count, static_cast<int>(offsets.size()));
+    EXPECT_EQ(search::ReplacedLength(static_cast<int>(text.size()), offsets, length,
+                                     static_cast<int>(with.size())),
+              static_cast<long long>(expected.text.size()));
     // The span edit gives the same text.
     std::string edited = text;
     edited.replace(static_cast<size_t>(plan.start), static_cast<size_t>(plan.length), plan.with);

@@ -1,6 +1,7 @@
 // The contract tests' platform under Windows: the real Win32 one, shared by all tests.
 #include "contract/contract_harness.h"
 #include "harness_support.h"
+#include "platform/keys.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_input_box.h"
 #include "platform/win32/win32_platform.h"
@@ -40,6 +41,10 @@ std::string AnswerInputBox(std::string_view prompt, std::string_view title,
         seen.title = driver.Caption();
     }
     return answer;
+}
+
+void PasteAsUser(platform::TextBox& box) {
+    win32_test::PressKey(win32_test::HwndOf(box), VK_INSERT, platform::shift::Shift);
 }
 
 // ---- the clipboard as another program uses it: a thread with a window of its own ----

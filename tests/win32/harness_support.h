@@ -49,6 +49,7 @@ class ScriptedPlatform : public platform::win32::Win32Platform {
 
     std::deque<platform::Answer> answers;
     std::vector<Shown> shown;
+    bool realBoxes = false; // show the system's boxes instead, for a DialogDriver to answer
     std::string commandLine;
 };
 

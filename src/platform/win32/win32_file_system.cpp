@@ -140,12 +140,21 @@ std::string Win32FileSystem::ReadAll(std::string_view path) {
 
 void Win32FileSystem::Copy(std::string_view from, std::string_view to) {
     std::wstring source = WidePath(from), target = WidePath(to);
-    if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) ThrowLastError();
+    const bool replacing = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
+        const DWORD error = GetLastError();
+        if (!replacing) DeleteFileW(target.c_str());
+        throw RuntimeError(ErrorNumberFor(error));
+    }
     // The copy takes the original's attributes; a read-only copy could not be deleted or
     // replaced afterwards.
     DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
+void Win32FileSystem::Rename(std::string_view from, std::string_view to) {
+    if (!MoveFileW(WidePath(from).c_str(), WidePath(to).c_str())) ThrowLastError();
 }
 
 void Win32FileSystem::Delete(std::string_view path) {

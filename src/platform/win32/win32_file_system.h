@@ -18,6 +18,7 @@ class Win32FileSystem : public FileSystem {
     std::int64_t FileLength(std::string_view path) override;
     std::string ReadAll(std::string_view path) override;
     void Copy(std::string_view from, std::string_view to) override;
+    void Rename(std::string_view from, std::string_view to) override;
     void Delete(std::string_view path) override;
     std::unique_ptr<OutputFile> OpenForWriting(std::string_view path, bool empty) override;
 };

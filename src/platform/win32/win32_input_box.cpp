@@ -1,6 +1,7 @@
 // The input box, built from a dialog template in memory: no resource file to keep in step.
 #include "platform/win32/win32_input_box.h"
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 

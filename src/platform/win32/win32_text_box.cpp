@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
+#include "platform/keys.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_form.h"
@@ -55,6 +56,17 @@ bool Win32TextBox::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_SYSKEYUP:
         result = CallDefault(msg, wParam, lParam);
         Fire(onKeyUp, static_cast<int>(wParam), ShiftState());
+        return true;
+    case WM_KEYDOWN:
+        // Some edit controls paste on Shift+Ins without a WM_PASTE.
+        if (wParam != VK_INSERT || ShiftState() != shift::Shift) return false;
+        [[fallthrough]];
+    case WM_PASTE:
+        // Ctrl+V and the context menu's Paste come here: the program, when it asks, pastes in
+        // place of the control, which would cut a text too long to fit.
+        if (!onPaste) return false;
+        Fire(onPaste);
+        result = 0;
         return true;
     case WM_LBUTTONDOWN:
         mouseDown_ = true;
