@@ -12,6 +12,7 @@
 #include "bench_support.h"
 
 #include "app/app.h"
+#include "app/commands.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
 #include "platform/win32/win32_platform.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
             OpenAll(app, platform);
             open.push_back(Ms(t0, Clock::now()));
             auto t1 = Clock::now();
-            Active(app).mnuFileCloseAll_Click(0);
+            app::RunCommand(app, &Active(app), "mnuFileCloseAll", -1);
             platform.DoEvents();
             closeAll.push_back(Ms(t1, Clock::now()));
             left += app.registry.Count();
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
             app::App app(platform);
             OpenAll(app, platform);
             auto t0 = Clock::now();
-            Active(app).mnuFileExit_Click(0);
+            app::RunCommand(app, &Active(app), "mnuFileExit", -1);
             platform.DoEvents();
             exitTimes.push_back(Ms(t0, Clock::now()));
             left += app.frame().form().Loaded() ? 1 : 0;

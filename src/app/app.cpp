@@ -1,11 +1,11 @@
 // Start-up, the document windows' making and the command line.
 #include "app/app.h"
 
+#include "app/commands.h"
 #include "app/document_window.h"
 #include "app/frame_window.h"
 #include "app/menus.h"
 #include "app/texts.h"
-#include "app/tray_menu.h"
 #include "calc/calculator_window.h"
 #include "core/core_texts.h"
 #include "core/error_trap.h"
@@ -103,9 +103,8 @@ platform::WindowState App::LastFrameWindowState() {
     return frame_->LastWindowState();
 }
 std::unique_ptr<platform::Menu> App::CreateTrayMenu() {
-    if (!trayMenu_) trayMenu_ = std::make_unique<TrayMenu>(*this);
     return platform.CreateMenu(TrayMenuTree(), [this](const std::string& name, int index) {
-        trayMenu_->OnMenu(name, index);
+        RunCommand(*this, nullptr, name, index);
     });
 }
 

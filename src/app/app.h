@@ -12,7 +12,6 @@ namespace app {
 
 class Document;
 class Frame;
-class TrayMenu;
 
 class App : public core::Program {
   public:
@@ -35,7 +34,6 @@ class App : public core::Program {
 
   private:
     std::unique_ptr<Frame> frame_;
-    std::unique_ptr<TrayMenu> trayMenu_;
 };
 
 // Splits a command line into file names: blanks separate, double quotes keep blanks inside a

@@ -1,19 +1,13 @@
-// The frame window's control table, its events and its menu handlers.
+// The frame window's control table and its events.
 #include "app/frame_window.h"
 
-#include <map>
-
 #include "app/app.h"
-#include "app/menu_dispatch.h"
+#include "app/commands.h"
 #include "app/menus.h"
 #include "app/texts.h"
-#include "calc/calculator_window.h"
 #include "core/core_texts.h"
-#include "desktop/clipboard_viewer.h"
 #include "desktop/drops.h"
-#include "desktop/launcher.h"
 #include "desktop/visibility.h"
-#include "files/open_file.h"
 
 namespace app {
 
@@ -49,32 +43,14 @@ platform::FormDef FrameFormDef() {
     return def;
 }
 
-const MenuHandlers<Frame>& Handlers() {
-    static const MenuHandlers<Frame> table = {
-        {"mnuFileNew", &Frame::mnuFileNew_Click},
-        {"mnuFileOpen", &Frame::mnuFileOpen_Click},
-        {"MnuFileExit", &Frame::MnuFileExit_Click},
-        {"mnuTools1RowCalc", &Frame::mnuTools1RowCalc_Click},
-        {"mnuToolsClipboardViewer", &Frame::mnuToolsClipboardViewer_Click},
-        {"mnuToolsSystemConfig", &Frame::mnuToolsSystemConfig_Click},
-        {"mnuToolsShell", &Frame::mnuToolsShell_Click},
-        {"mnuViewAOT", &Frame::mnuViewAOT_Click},
-        {"mnuViewShowTaskbar", &Frame::mnuViewShowTaskbar_Click},
-        {"mnuViewShowSystray", &Frame::mnuViewShowSystray_Click},
-        {"mnuWindowNew", &Frame::mnuWindowNew_Click},
-        {"mnuHelpAbout", &Frame::mnuHelpAbout_Click},
-        {"mnuHelpHelp", &Frame::mnuHelpHelp_Click},
-    };
-    return table;
-}
-
 } // namespace
 
 Frame::Frame(App& app) : app_(app) {
     form_ = app_.platform.CreateFrame(FrameFormDef());
     comDlg_ = app_.platform.CreateCommonDialog();
-    menu_ = app_.platform.CreateMenu(
-        FrameMenuTree(), [this](const std::string& name, int index) { OnMenu(name, index); });
+    menu_ = app_.platform.CreateMenu(FrameMenuTree(), [this](const std::string& name, int index) {
+        RunCommand(app_, nullptr, name, index);
+    });
     form_->SetMenu(menu_.get());
     form_->onActivate = [this] { Form_Activate(); };
     form_->onResize = [this] { Form_Resize(); };
@@ -91,14 +67,6 @@ Frame::~Frame() {
 
 platform::StatusBar& Frame::StatusBar1() {
     return form_->Get<platform::StatusBar>("StatusBar1");
-}
-
-bool Frame::HasHandler(std::string_view itemName) {
-    return Handlers().contains(itemName);
-}
-
-void Frame::OnMenu(const std::string& name, int index) {
-    RouteMenuClick(Handlers(), *this, name, index);
 }
 
 void Frame::Form_Initialize() {
@@ -120,7 +88,7 @@ void Frame::Form_Load() {
     form_->SetIcon(app_.ProgramIcon());
     form_->Move(0, form_->Top(), form_->Width(), form_->Height());
     // The frame's own Systray command puts the tray icon up.
-    mnuViewShowSystray_Click(0);
+    desktop::TraySwitchFrame(app_);
     app_.NewDocument();
     if (core::Document* active = app_.ActiveDocument())
         active->menu().SetChecked("mnuViewShowSystray", true);
@@ -140,51 +108,11 @@ void Frame::Form_Resize() {
 
 void Frame::Form_Unload() {
     // The tray icon comes down; then the program ends.
-    if (menu_->Checked("mnuViewShowSystray")) mnuViewShowSystray_Click(0);
+    if (menu_->Checked("mnuViewShowSystray")) desktop::TraySwitchFrame(app_);
 }
 
 void Frame::MDIForm_OLEDragDrop(const platform::DropData& data) {
     desktop::DropOnFrame(app_, data);
-}
-
-void Frame::mnuFileNew_Click(int) {
-    app_.NewDocument();
-}
-void Frame::mnuFileOpen_Click(int) {
-    app_.NewDocument();
-    files::OpenFile(app_);
-}
-void Frame::MnuFileExit_Click(int) {
-    form_->Close();
-}
-void Frame::mnuTools1RowCalc_Click(int) {
-    calc::OpenCalculator(app_);
-}
-void Frame::mnuToolsClipboardViewer_Click(int) {
-    desktop::OpenClipboardViewer(app_);
-}
-void Frame::mnuToolsSystemConfig_Click(int index) {
-    desktop::OpenSystemFile(app_, index);
-}
-void Frame::mnuToolsShell_Click(int index) {
-    desktop::RunProgram(app_, index);
-}
-void Frame::mnuViewAOT_Click(int) {
-    desktop::AlwaysOnTopFrame(app_);
-}
-// The task bar item stays checked and disabled: nothing is bound to it.
-void Frame::mnuViewShowTaskbar_Click(int) {}
-void Frame::mnuViewShowSystray_Click(int) {
-    desktop::TraySwitchFrame(app_);
-}
-void Frame::mnuWindowNew_Click(int) {
-    app_.NewDocument();
-}
-void Frame::mnuHelpAbout_Click(int) {
-    desktop::About(app_);
-}
-void Frame::mnuHelpHelp_Click(int) {
-    desktop::ShowHelp(app_);
 }
 
 } // namespace app

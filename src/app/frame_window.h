@@ -1,8 +1,7 @@
-// The frame window: holds the document windows, its own menu bar and status bar.
+// The frame window: holds the document windows, its own menu bar and status bar. Its menu
+// items run the commands of app/commands.h with no document.
 #pragma once
 #include <memory>
-#include <string>
-#include <string_view>
 
 #include "platform/platform.h"
 
@@ -22,8 +21,6 @@ class Frame {
     platform::CommonDialog& comDlg() { return *comDlg_; }
     platform::WindowState LastWindowState() const { return lastWindowState_; }
 
-    static bool HasHandler(std::string_view itemName);
-
     // Events
     void Form_Initialize();
     void Form_Load();
@@ -32,24 +29,7 @@ class Frame {
     void Form_Unload();
     void MDIForm_OLEDragDrop(const platform::DropData& data);
 
-    // Menu handlers, one per item name; item arrays get the index.
-    void mnuFileNew_Click(int);
-    void mnuFileOpen_Click(int);
-    void MnuFileExit_Click(int);
-    void mnuTools1RowCalc_Click(int);
-    void mnuToolsClipboardViewer_Click(int);
-    void mnuToolsSystemConfig_Click(int index);
-    void mnuToolsShell_Click(int index);
-    void mnuViewAOT_Click(int);
-    void mnuViewShowTaskbar_Click(int);
-    void mnuViewShowSystray_Click(int);
-    void mnuWindowNew_Click(int);
-    void mnuHelpAbout_Click(int);
-    void mnuHelpHelp_Click(int);
-
   private:
-    void OnMenu(const std::string& name, int index);
-
     App& app_;
     std::unique_ptr<platform::MdiFrame> form_;
     std::unique_ptr<platform::Menu> menu_;

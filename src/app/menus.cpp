@@ -1,6 +1,8 @@
-// The three menu trees as data: items, captions, shortcuts, check marks and enabling.
+// The three menu trees as data: items, captions, shortcuts, check marks and enabling. What an
+// item does stands in the command table (app/commands.cpp), by the item's name.
 #include "app/menus.h"
 
+#include "desktop/launcher.h"
 #include "platform/keys.h"
 
 namespace app {
@@ -47,36 +49,19 @@ MenuItemDef CheckedDisabled(MenuItemDef item) {
 }
 
 std::vector<MenuItemDef> SystemConfigItems() {
-    static const char* const files[] = {"autoexec.bat", "config.sys",   "msdos.sys",
-                                        "bootlog.txt",  "boot.ini",     "system.ini",
-                                        "win.ini",      "winstart.bat", "hosts"};
     std::vector<MenuItemDef> items;
-    for (int i = 0; i < 9; ++i)
-        items.push_back(Indexed("mnuToolsSystemConfig", i, files[i]));
+    int index = 0;
+    for (const char* file : desktop::kSystemFiles)
+        items.push_back(Indexed("mnuToolsSystemConfig", index++, file));
     return items;
 }
 
 // The program launcher's items; the tray's copy carries no shortcuts.
 std::vector<MenuItemDef> ShellItems(bool withShortcuts) {
-    struct Entry {
-        int index;
-        const char* caption;
-        Shortcut shortcut;
-    };
-    static const Entry entries[] = {
-        {1, "Notepad", Ctrl(key::F(1))},        {2, "Calc", Ctrl(key::F(2))},
-        {3, "Charmap", Ctrl(key::F(3))},        {4, "Explorer", Ctrl(key::F(4))},
-        {5, "MSPaint", Ctrl(key::F(5))},        {6, "CDPlayer", Ctrl(key::F(6))},
-        {7, "SndRec32", Ctrl(key::F(7))},       {10, "-", {}},
-        {18, "Control panel", Ctrl(key::F(8))}, {20, "-", {}},
-        {29, "Telnet", Ctrl(key::F(9))},        {31, "Command", Ctrl(key::F(11))},
-        {32, "CMD", Ctrl(key::F(12))},          {40, "-", {}},
-        {100, "S&hell...", Ctrl('H')},
-    };
     std::vector<MenuItemDef> items;
-    for (const auto& e : entries)
-        items.push_back(
-            Indexed("mnuToolsShell", e.index, e.caption, withShortcuts ? e.shortcut : Shortcut{}));
+    for (const auto& program : desktop::kProgramItems)
+        items.push_back(Indexed("mnuToolsShell", program.index, program.caption,
+                                withShortcuts ? program.shortcut : Shortcut{}));
     return items;
 }
 

@@ -39,7 +39,7 @@ class Program {
     virtual platform::CommonDialog& comDlg() = 0;
     // The frame's last window state other than minimised, which the tray's Show restores.
     virtual platform::WindowState LastFrameWindowState() = 0;
-    // The tray window's pop-up menu: the application holds the menu tables and its handlers.
+    // The tray window's pop-up menu: the application holds the menu trees and their commands.
     virtual std::unique_ptr<platform::Menu> CreateTrayMenu() = 0;
 
     // The frame's active document window, looked up anew at each call; null when none.

@@ -9,32 +9,9 @@
 namespace desktop {
 
 std::string ProgramCommandLine(int index) {
-    switch (index) {
-    case 1:
-        return "notepad.exe";
-    case 2:
-        return "calc.exe";
-    case 3:
-        return "charmap.exe";
-    case 4:
-        return "explorer.exe";
-    case 5:
-        return "mspaint.exe";
-    case 6:
-        return "cdplayer.exe";
-    case 7:
-        return "sndrec32.exe";
-    case 18:
-        return "control.exe";
-    case 29:
-        return "telnet.exe";
-    case 31:
-        return "command.exe";
-    case 32:
-        return "cmd.exe";
-    default:
-        return "";
-    }
+    for (const ProgramItem& item : kProgramItems)
+        if (item.index == index) return item.commandLine;
+    return "";
 }
 
 void RunProgram(core::Program& program, int index) {
@@ -52,12 +29,9 @@ void RunProgram(core::Program& program, int index) {
 }
 
 std::string SystemFilePath(const core::GlobalPaths& paths, int index) {
-    static const char* const names[] = {"autoexec.bat", "config.sys",   "msdos.sys",
-                                        "bootlog.txt",  "boot.ini",     "system.ini",
-                                        "win.ini",      "winstart.bat", "hosts"};
     if (index < 0 || index > kHostsItem) return "";
-    if (index <= 4) return paths.systemRoot + names[index];
-    return paths.windowsFolder + "\\" + names[index];
+    if (index <= 4) return paths.systemRoot + kSystemFiles[index];
+    return paths.windowsFolder + "\\" + kSystemFiles[index];
 }
 
 std::string HostsInSystemFolder(const core::GlobalPaths& paths) {

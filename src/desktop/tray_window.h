@@ -38,8 +38,6 @@ class TrayWindow : public core::ToolWindow {
     bool AddIcon();
     // Takes the icon of the last add down.
     void DeleteIcon();
-    bool IconUp() const { return iconUp_; }
-    const platform::TrayIconRecord& Record() const { return record_; }
 
     // Events
     void Form_Load();

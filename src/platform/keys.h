@@ -18,7 +18,7 @@ inline constexpr int Right = 0x27;
 inline constexpr int Down = 0x28;
 inline constexpr int Insert = 0x2D;
 inline constexpr int Delete = 0x2E;
-inline constexpr int F1 = 0x70; // F2 is F1 + 1, and so on up to F12
+inline constexpr int F1 = 0x70; // the function keys follow one another: F(n) is Fn
 inline constexpr int F(int n) {
     return F1 + n - 1;
 }

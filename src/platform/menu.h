@@ -50,9 +50,10 @@ class Menu {
     // Runs the handler of an item chosen by the user; disabled items, separators and
     // sub-menu headings do nothing. Returns whether a handler ran.
     bool Choose(int command);
-    // The enabled command bound to a shortcut key, or -1.
+    // The command bound to a shortcut key, enabled or not, or -1.
     int FindShortcut(Shortcut shortcut) const;
-    // Presses a shortcut key: runs the bound item's handler. Returns whether one ran.
+    // Presses a shortcut key: runs the bound item's handler unless it is disabled (or inside a
+    // disabled sub-menu). Returns whether one ran.
     bool PressShortcut(Shortcut shortcut) { return Choose(FindShortcut(shortcut)); }
 
     // The user opens the sub-menu of an item: raises onOpen before the sub-menu is drawn, so

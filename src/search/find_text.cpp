@@ -6,13 +6,6 @@
 
 namespace search {
 
-CaseFold AsciiCaseFold() {
-    CaseFold fold{};
-    for (int c = 0; c < 256; ++c)
-        fold[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    return fold;
-}
-
 bool IsWholeWord(std::string_view text, int offset, int length) {
     const auto at = [&](int i) { return static_cast<unsigned char>(text[static_cast<size_t>(i)]); };
     if (offset > 0 && IsWordChar(at(offset - 1))) return false;
@@ -48,17 +41,6 @@ int FindFrom(std::string_view text, std::string_view what, int from, bool matchC
         if (k == m) return i;
     }
     return -1;
-}
-
-std::vector<int> FindAll(std::string_view text, std::string_view what, FindOptions options,
-                         const CaseFold& fold) {
-    std::vector<int> found;
-    for (int c = FindFrom(text, what, 0, options.matchCase, fold); c >= 0;
-         c = FindFrom(text, what, c + 1, options.matchCase, fold)) {
-        if (options.wholeWord && !IsWholeWord(text, c, static_cast<int>(what.size()))) continue;
-        found.push_back(c);
-    }
-    return found;
 }
 
 } // namespace search

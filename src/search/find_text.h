@@ -3,14 +3,11 @@
 #pragma once
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace search {
 
 // The lower-case form of each of the 256 single-byte characters, under the user's locale.
 using CaseFold = std::array<unsigned char, 256>;
-// ASCII letters folded, every other character left as it is.
-CaseFold AsciiCaseFold();
 
 // Word characters are exactly the ASCII digits and letters; everything else is a boundary.
 constexpr bool IsWordChar(unsigned char c) {
@@ -26,14 +23,10 @@ bool IsWholeWord(std::string_view text, int offset, int length);
 int FindFrom(std::string_view text, std::string_view what, int from, bool matchCase,
              const CaseFold& fold);
 
+// The find dialog's options.
 struct FindOptions {
     bool wholeWord = false;
     bool matchCase = false;
 };
-
-// Every listed occurrence, overlapping ones included, in increasing offset: the search that
-// Find makes when nothing changes while it runs.
-std::vector<int> FindAll(std::string_view text, std::string_view what, FindOptions options,
-                         const CaseFold& fold);
 
 } // namespace search

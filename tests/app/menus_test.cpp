@@ -1,8 +1,9 @@
-// The menu trees and their handlers.
+// The menu trees, their commands and their shortcuts.
 #include "app/app_fixture.h"
+#include "app/commands.h"
 #include "app/menus.h"
 
-#include <map>
+#include <functional>
 #include <set>
 
 using platform::Ctrl;
@@ -12,76 +13,40 @@ namespace key = platform::key;
 
 namespace {
 
-std::string Describe(const platform::Menu& menu, int id) {
-    const auto& def = menu.Items()[id].def;
-    return def.caption + "|" + def.shortcut.Text();
+// The Tools menu of a tree, one line per item: name, index, caption (but the calculator's) and,
+// when asked, the shortcut.
+std::vector<std::string> ToolsItems(const platform::Menu& menu, bool shortcuts) {
+    std::vector<std::string> lines;
+    std::function<void(int)> walk = [&](int id) {
+        for (int child : menu.Items()[id].children) {
+            const auto& def = menu.Items()[child].def;
+            const bool calc = def.name == "mnuTools1RowCalc";
+            lines.push_back(def.name + "#" + std::to_string(def.index) + " " +
+                            (calc ? "" : def.caption) +
+                            (shortcuts ? " " + def.shortcut.Text() : ""));
+            walk(child);
+        }
+    };
+    walk(menu.Find("mnuTools"));
+    return lines;
 }
 
 } // namespace
 
-TEST(Menus, ItemsCaptionsAndShortcuts) {
-    struct Case {
-        const char* name;
-        int index;
-        const char* expected; // caption|shortcut
-    };
-    const Case document[] = {
-        {"mnuFileNew", -1, "&New|F2"},
-        {"mnuFileSaveAs", -1, "Sav&e as|Ctrl+E"},
-        {"mnuFileCloseAll", -1, "Close &all|Shift+F9"},
-        {"mnuFilePrintAll", -1, "Pr&int all|"},
-        {"mnuEditUndo", -1, "&Undo|Alt+Backspace"},
-        {"mnuEditDelete", -1, "&Delete|Del"},
-        {"mnuEditCaseCrackzCase", -1, "CrAcKz cAsE ;-)|"},
-        {"mnuSearchFindNext", -1, "Find &next|F3"},
-        {"mnuSearchGotolongestColumn", -1, "GoTo &longest Col|"},
-        {"mnuInsertDate", -1, "Insert &date|F7"},
-        {"mnuTools1RowCalc", -1, "&1-row calculator|Shift+F3"},
-        {"mnuToolsSystemConfig", 8, "hosts|"},
-        {"mnuToolsShell", 31, "Command|Ctrl+F11"},
-        {"mnuToolsShell", 100, "S&hell...|Ctrl+H"},
-        {"mnuToolsShell", 40, "-|"},
-        {"mnuViewAOT", -1, "&Always on top|F4"},
-        {"mnuFormatWordWrap", -1, "Word &wrap|Ctrl+W"},
-        {"mnuWindowNext", -1, "Next win&dow|Ctrl+D"},
-        {"mnuWindowTile", 4, "Co&lumns|Shift+Ctrl+F9"},
-        {"mnuHelpAbout", -1, "&About...|F1"},
-    };
+TEST(Menus, TheFrameAndTheTrayShowTheDocumentsToolsMenu) {
     platform::Menu doc(app::DocumentMenuTree(), nullptr);
-    for (const auto& c : document) {
-        int id = doc.Find(c.name, c.index);
-        ASSERT_GE(id, 0) << c.name << c.index;
-        EXPECT_EQ(Describe(doc, id), c.expected) << c.name << c.index;
-    }
-    const Case frame[] = {
-        {"MnuFile", -1, "&File|"},
-        {"MnuFileExit", -1, "E&xit|Ctrl+Q"},
-        {"mnuTools1RowCalc", -1, "&1-row calc|Shift+F3"},
-        {"mnuToolsShell", 1, "Notepad|Ctrl+F1"},
-        {"mnuWindowNew", -1, "&New window|Ctrl+N"},
-    };
     platform::Menu frm(app::FrameMenuTree(), nullptr);
-    for (const auto& c : frame)
-        EXPECT_EQ(Describe(frm, frm.Find(c.name, c.index)), c.expected);
+    platform::Menu tray(app::TrayMenuTree(), nullptr);
+    ASSERT_FALSE(ToolsItems(doc, true).empty());
+    EXPECT_EQ(ToolsItems(frm, true), ToolsItems(doc, true));
+    EXPECT_EQ(ToolsItems(tray, false), ToolsItems(doc, false));
+    EXPECT_EQ(doc.Items()[doc.Find("mnuTools1RowCalc")].def.caption, "&1-row calculator");
+    EXPECT_EQ(frm.Items()[frm.Find("mnuTools1RowCalc")].def.caption, "&1-row calc");
+    // The frame's bar holds no document command; the tray menu no shortcut.
     EXPECT_LT(frm.Find("mnuFileSave"), 0);
     EXPECT_LT(frm.Find("mnuEdit"), 0);
-
-    platform::Menu tray(app::TrayMenuTree(), nullptr);
-    EXPECT_EQ(Describe(tray, tray.Find("mnuSystrayExit")), "E&xit|");
-    EXPECT_EQ(Describe(tray, tray.Find("mnuToolsShell", 1)), "Notepad|");
     for (const auto& item : tray.Items())
         EXPECT_TRUE(item.def.shortcut.Empty()) << item.def.name;
-}
-
-TEST(Menus, ItemArraysHaveExactlyTheirIndices) {
-    platform::Menu doc(app::DocumentMenuTree(), nullptr);
-    std::map<std::string, std::vector<int>> arrays;
-    for (const auto& item : doc.Items())
-        if (item.def.index >= 0) arrays[item.def.name].push_back(item.def.index);
-    EXPECT_EQ(arrays["mnuToolsSystemConfig"], (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(arrays["mnuToolsShell"],
-              (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 10, 18, 20, 29, 31, 32, 40, 100}));
-    EXPECT_EQ(arrays["mnuWindowTile"], (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
 TEST(Menus, InitialStates) {
@@ -103,17 +68,50 @@ TEST(Menus, InitialStates) {
     }
 }
 
-TEST(Menus, EveryItemReachesAHandlerOfItsWindow) {
-    auto check = [](const std::vector<platform::MenuItemDef>& tree, bool (*has)(std::string_view)) {
+TEST(Menus, EveryItemOfTheThreeTreesHasACommandAndEveryCommandAnItem) {
+    std::set<std::string> names;
+    for (const auto& tree : {app::DocumentMenuTree(), app::FrameMenuTree(), app::TrayMenuTree()}) {
         platform::Menu menu(tree, nullptr);
         for (const auto& item : menu.Items()) {
+            names.insert(item.def.name);
             if (!item.IsSeparator() && item.children.empty()) {
-                EXPECT_TRUE(has(item.def.name)) << item.def.name;
+                EXPECT_NE(app::FindCommand(item.def.name), nullptr) << item.def.name;
             }
         }
+    }
+    // The Edit heading's command runs as its menu opens.
+    std::set<std::string_view> rows;
+    for (const app::CommandEntry& entry : app::Commands()) {
+        EXPECT_TRUE(rows.insert(entry.item).second) << entry.item << " twice";
+        EXPECT_TRUE(names.contains(std::string(entry.item))) << entry.item << " in no menu";
+    }
+    EXPECT_EQ(app::FindCommand("mnuFile"), nullptr);
+}
+
+TEST_F(AppTest, EachShortcutRunsTheCommandOfItsItem) {
+    Start();
+    struct Case {
+        platform::Shortcut key;
+        const char* item;
+        std::function<bool()> done;
     };
-    check(app::DocumentMenuTree(), &app::Document::HasHandler);
-    check(app::FrameMenuTree(), &app::Frame::HasHandler);
+    const Case cases[] = {
+        {Plain(key::F(2)), "New", [&] { return Count() == 2; }},
+        {Ctrl('E'), "Save as",
+         [&] { return !platform.dialogs.empty() && platform.dialogs.back().kind == "Save"; }},
+        {Plain(key::F(7)), "Insert date", [&] { return !Text1(Active()).Text().empty(); }},
+        {ShiftKey(key::F(3)), "1-row calculator",
+         [&] { return app.tools.Get("frmCalc").form().Visible(); }},
+        {Ctrl(key::F(11)), "Command",
+         [&] { return platform.desktop.started == std::vector<std::string>{"command.exe"}; }},
+        {Ctrl('H'), "Shell...", [&] { return platform.inputs.size() == 1u; }},
+        {Plain(key::F(1)), "About...", [&] { return platform.messages.size() == 1u; }},
+    };
+    platform.desktop.programs = {"command.exe"};
+    for (const Case& c : cases) {
+        EXPECT_TRUE(frame().PressShortcut(c.key)) << c.item;
+        EXPECT_TRUE(c.done()) << c.item;
+    }
 }
 
 TEST_F(AppTest, ShortcutsActOnlyWhileTheirBarIsShown) {

@@ -60,6 +60,18 @@ void ContractCopyText(std::string_view text);
 void ContractCopyBitmap();
 void ContractMouseMove(platform::PictureBox& box, int x, int y);
 
+// The user presses a key that makes a character in a text box of a form.
+void PressCharacterKeyAsUser(platform::Form& form, platform::TextBox& box, int key, char character);
+// The user double-clicks the text of a list box's item.
+void DoubleClickAsUser(platform::ListBox& list, int index);
+// The user switches the mode of a lock key (Insert, Caps Lock, Num Lock, Scroll Lock) on or off;
+// `bar` is a status bar that shows it.
+void SwitchLockKeyAsUser(platform::StatusBar& bar, platform::PanelStyle key, bool on);
+// The user chooses an item, by its access key, in the next pop-up menu of `menu`; the menu
+// closes without a choice when the item cannot be chosen. Keep the result until the menu has
+// been shown.
+std::shared_ptr<void> ChooseInNextPopup(platform::Menu& menu, std::string_view item);
+
 // A tool form with one control of the given kind and name, 1000 twips smaller than the form
 // each way: what most contract tests need to try a control.
 inline platform::FormDef OneControlForm(platform::ControlKind kind, const char* name,

@@ -67,6 +67,15 @@ TEST_F(FileSystemContract, CopyReplacesAndDeleteRemoves) {
     EXPECT_EQ(ErrorOf([&] { fs().ReadAll(itself); }), err::PathFileAccess);
 }
 
+TEST_F(FileSystemContract, IsFolderTellsFoldersFromFilesAndFailsForMissingNames) {
+    const std::string file = folder + "a.txt";
+    Put(file, "x");
+    EXPECT_TRUE(fs().IsFolder(folder.substr(0, folder.size() - 1)));
+    EXPECT_TRUE(fs().IsFolder(folder));
+    EXPECT_FALSE(fs().IsFolder(file));
+    EXPECT_EQ(ErrorOf([&] { fs().IsFolder(folder + "missing"); }), err::FileNotFound);
+}
+
 TEST_F(FileSystemContract, RenameNeverReplaces) {
     const std::string a = folder + "r.txt", b = folder + "~Scrivex.kept.1.r.txt";
     Put(a, "backup");

@@ -1,6 +1,8 @@
 // The program launcher, the system files, About and the help message.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/app_fixture.h"
 #include "desktop/launcher.h"
 
@@ -16,32 +18,37 @@ class LauncherTest : public AppTest {
     }
 };
 
-TEST_F(LauncherTest, ProgramTableStartsByIndexAndFailuresOnlyBeep) {
+TEST_F(LauncherTest, ProgramItemsStartTheirProgramsAndFailuresOnlyBeep) {
     Start();
-    platform.desktop.programs = {"notepad.exe", "calc.exe",     "charmap.exe",  "explorer.exe",
-                                 "mspaint.exe", "cdplayer.exe", "sndrec32.exe", "control.exe",
-                                 "telnet.exe",  "command.exe",  "cmd.exe"};
-    const std::pair<int, const char*> table[] = {
-        {1, "notepad.exe"}, {2, "calc.exe"},     {3, "charmap.exe"},  {4, "explorer.exe"},
-        {5, "mspaint.exe"}, {6, "cdplayer.exe"}, {7, "sndrec32.exe"}, {18, "control.exe"},
-        {29, "telnet.exe"}, {31, "command.exe"}, {32, "cmd.exe"}};
-    for (auto [index, commandLine] : table) {
-        Shell(index);
-        ASSERT_FALSE(platform.desktop.started.empty());
-        EXPECT_EQ(platform.desktop.started.back(), commandLine) << index;
+    platform::Menu& menu = Active()->menu();
+    auto choose = [&](const char* caption) {
+        for (const auto& item : menu.Items())
+            if (item.def.name == "mnuToolsShell" && item.def.caption == caption)
+                Shell(item.def.index);
+    };
+    platform.desktop.programs = {"notepad.exe", "control.exe", "cmd.exe"};
+    for (const char* caption : {"Notepad", "Control panel", "CMD"})
+        choose(caption);
+    EXPECT_EQ(platform.desktop.started,
+              (std::vector<std::string>{"notepad.exe", "control.exe", "cmd.exe"}));
+    // Every other item names a program of its own; separators name none.
+    std::set<std::string> programs;
+    for (const auto& item : menu.Items()) {
+        if (item.def.name != "mnuToolsShell" || item.def.index == desktop::kShellItem) continue;
+        const std::string line = desktop::ProgramCommandLine(item.def.index);
+        EXPECT_EQ(line.empty(), item.IsSeparator()) << item.def.index;
+        EXPECT_TRUE(line.empty() || (line.ends_with(".exe") && programs.insert(line).second));
     }
     EXPECT_EQ(platform.beeps, 0);
     // A program the system does not have: one beep, no message, nothing started.
-    platform.desktop.programs.erase("mspaint.exe");
     platform.desktop.started.clear();
-    Shell(5);
+    choose("MSPaint");
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.desktop.started.empty());
-    // An index outside the table has an empty command line: a beep as well.
+    // An index outside the list has an empty command line: a beep as well.
     desktop::RunProgram(app, 11);
     EXPECT_EQ(platform.beeps, 2);
-    EXPECT_EQ(desktop::ProgramCommandLine(10), "");
 }
 
 TEST_F(LauncherTest, ShellRunsTheTypedCommandLineAndCancelDoesNothing) {

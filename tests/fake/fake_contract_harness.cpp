@@ -100,3 +100,27 @@ void ContractCopyBitmap() {
 void ContractMouseMove(platform::PictureBox& box, int x, int y) {
     dynamic_cast<fake::FakePictureBox&>(box).MouseMove(x, y);
 }
+
+void PressCharacterKeyAsUser(platform::Form& form, platform::TextBox& box, int key,
+                             char character) {
+    dynamic_cast<fake::FakeForm&>(form).PressCharacterKey(dynamic_cast<fake::FakeTextBox&>(box),
+                                                          key, character);
+}
+
+void DoubleClickAsUser(platform::ListBox& list, int index) {
+    dynamic_cast<fake::FakeListBox&>(list).DoubleClick(index);
+}
+
+void SwitchLockKeyAsUser(platform::StatusBar& bar, platform::PanelStyle key, bool on) {
+    auto& fakeBar = dynamic_cast<fake::FakeStatusBar&>(bar);
+    using platform::PanelStyle;
+    (key == PanelStyle::Insert ? fakeBar.insert
+     : key == PanelStyle::Caps ? fakeBar.caps
+     : key == PanelStyle::Num  ? fakeBar.num
+                               : fakeBar.scroll) = on;
+}
+
+std::shared_ptr<void> ChooseInNextPopup(platform::Menu&, std::string_view item) {
+    static_cast<fake::FakePlatform&>(ContractPlatform()).desktop.popupChoices.emplace_back(item);
+    return nullptr;
+}

@@ -125,7 +125,8 @@ void FakeTextBox::KeyUp(int key, int shift) {
 int FakeTextBox::LineOf(int offset) const {
     offset = std::clamp(offset, 0, static_cast<int>(text_.size()));
     int line = 0;
-    for (size_t p = text_.find("\r\n"); p != std::string::npos && static_cast<int>(p) < offset;
+    // A line break belongs to the line it ends: an offset between CR and LF is still on it.
+    for (size_t p = text_.find("\r\n"); p != std::string::npos && static_cast<int>(p) + 1 < offset;
          p = text_.find("\r\n", p + 2))
         ++line;
     return line;

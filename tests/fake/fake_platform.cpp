@@ -246,6 +246,13 @@ void FakeForm::PressKey(int key, int shift) {
     }
 }
 
+void FakeForm::PressCharacterKey(FakeTextBox& box, int key, char character) {
+    PressKey(key);
+    int ascii = static_cast<unsigned char>(character);
+    if (keyPreview_ && onKeyPress) onKeyPress(ascii);
+    if (ascii != 0) box.Type(std::string(1, static_cast<char>(ascii)));
+}
+
 // ---- file system ----
 
 void FakeFileSystem::Fail(std::string op, int error, int nth, int times) {
@@ -271,15 +278,21 @@ namespace {
 [[noreturn]] void Throw(int error) {
     throw platform::RuntimeError(error);
 }
+
+// A folder's name may end in a backslash, as the system allows.
+std::string FolderName(std::string path) {
+    if (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return path;
+}
 } // namespace
 
 bool FakeFileSystem::Exists(std::string_view name) {
     std::string path = FullPath(name);
-    return files.contains(path) || folders.contains(path);
+    return files.contains(path) || folders.contains(FolderName(path));
 }
 
 bool FakeFileSystem::IsFolder(std::string_view name) {
-    std::string path = FullPath(name);
+    std::string path = FolderName(FullPath(name));
     if (folders.contains(path)) return true;
     if (files.contains(path)) return false;
     Throw(platform::err::FileNotFound);

@@ -57,11 +57,13 @@ TEST_F(SearchTest, OpeningTakesTheSelectionAndPlacesBothWindows) {
     EXPECT_EQ(Find().txtFind().SelLength(), 3); // selected: typing replaces it
     EXPECT_TRUE(FindForm().Visible());
     EXPECT_EQ(fake::FocusedControl(), &Find().txtFind());
+    // Centred across the document window, 600 twips below its middle (middles doubled).
     auto& child = Active()->form();
-    EXPECT_EQ(FindForm().Left(),
-              frame().Left() + child.Left() + (child.Width() - FindForm().Width()) / 2);
-    EXPECT_EQ(FindForm().Top(),
-              frame().Top() + child.Top() + (child.Height() - FindForm().Height()) / 2 + 600);
+    auto middle2 = [](int start, int size) { return 2 * start + size; };
+    EXPECT_NEAR(middle2(FindForm().Left(), FindForm().Width()),
+                middle2(frame().Left() + child.Left(), child.Width()), 1);
+    EXPECT_NEAR(middle2(FindForm().Top(), FindForm().Height()) - 2 * 600,
+                middle2(frame().Top() + child.Top(), child.Height()), 1);
     EXPECT_EQ(ResultForm().Left(), FindForm().Left());
     EXPECT_EQ(ResultForm().Top(), FindForm().Top() + FindForm().Height());
     EXPECT_FALSE(ResultForm().Visible());

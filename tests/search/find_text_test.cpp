@@ -1,17 +1,37 @@
-// The find loop on plain strings: overlapping matches, whole words, case.
+// The find loop: overlapping matches, whole words, case, as Find lists them.
 #include <gtest/gtest.h>
 
-#include "fake/fake_platform.h"
+#include "app/app_fixture.h"
+#include "platform/keys.h"
+#include "search/find_dialog.h"
 #include "search/find_text.h"
+#include "search/search_result_window.h"
 
 namespace {
 
-search::CaseFold LocaleFold() {
-    fake::FakePlatform platform;
-    return platform.UserLocale().Cases().lower;
-}
+class FindText : public AppTest {
+  protected:
+    // The offsets that Find lists for `what` in a document holding `text`.
+    std::vector<int> Listed(const std::string& text, const std::string& what, bool whole,
+                            bool matchCase) {
+        Text1(Active()).SetText(text);
+        platform::ListBox& list = app.tools.Get<search::SearchResultWindow>().List1();
+        list.Clear();
+        frame().ChooseMenu("mnuSearchFind");
+        auto& find = app.tools.Get<search::FindDialog>();
+        find.txtFind().SetText(what);
+        find.chkWhole().SetValue(whole);
+        find.chkCase().SetValue(matchCase);
+        dynamic_cast<fake::FakeForm&>(find.form()).PressKey(platform::key::Return);
+        std::vector<int> offsets;
+        for (int i = 0; i < list.Count(); ++i)
+            if (list.ItemData(i) >= 0) offsets.push_back(static_cast<int>(list.ItemData(i)));
+        return offsets;
+    }
+};
 
-TEST(FindText, ListsEveryOccurrenceByTheRules) {
+TEST_F(FindText, ListsEveryOccurrenceByTheRules) {
+    Start();
     struct Case {
         std::string text, what;
         bool whole, matchCase;
@@ -35,15 +55,15 @@ TEST(FindText, ListsEveryOccurrenceByTheRules) {
         {"\xC9T\xC9 \xE9t\xE9", "\xE9t\xE9", false, false, {0, 4}}, // the locale folds accents
         {"\xC9T\xC9 \xE9t\xE9", "\xE9t\xE9", false, true, {4}},
     };
-    const search::CaseFold fold = LocaleFold();
     for (const Case& c : cases) {
-        EXPECT_EQ(search::FindAll(c.text, c.what, {c.whole, c.matchCase}, fold), c.expected)
+        EXPECT_EQ(Listed(c.text, c.what, c.whole, c.matchCase), c.expected)
             << c.text << " / " << c.what << " whole=" << c.whole << " case=" << c.matchCase;
     }
 }
 
-TEST(FindText, FindFromStartsAtTheGivenOffset) {
-    const search::CaseFold fold = search::AsciiCaseFold();
+TEST(FindTextFrom, StartsAtTheGivenOffset) {
+    fake::FakePlatform platform;
+    const search::CaseFold& fold = platform.UserLocale().Cases().lower;
     EXPECT_EQ(search::FindFrom("abcabc", "abc", 0, true, fold), 0);
     EXPECT_EQ(search::FindFrom("abcabc", "abc", 1, true, fold), 3);
     EXPECT_EQ(search::FindFrom("abcabc", "abc", 4, true, fold), -1);

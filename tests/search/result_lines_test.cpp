@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "fake/fake_controls.h"
-#include "search/find_text.h"
 #include "search/result_lines.h"
 
 namespace {
@@ -25,9 +24,8 @@ std::vector<Line> ListFor(const std::string& text, const std::string& what, int 
     fake::FakeListBox list(def);
     bool placed = false;
     const search::ResultLineInput input{text, caret, static_cast<int>(what.size())};
-    const auto matches = search::FindAll(text, what, {}, search::AsciiCaseFold());
-    for (int m : matches)
-        search::AddResultLine(list, placed, m, input);
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        search::AddResultLine(list, placed, static_cast<int>(at), input);
     search::AddResultLine(list, placed, -1, input);
     EXPECT_FALSE(placed);
     std::vector<Line> lines;

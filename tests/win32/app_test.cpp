@@ -166,6 +166,14 @@ TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesInt
     EXPECT_NEAR(platform::win32::PixelsToTwipsY(client.bottom), 2250, 15);
     HWND math = HwndOf(calculator.txtMath());
     EXPECT_EQ(GetFocus(), math);
+    // Tab goes from the expression to the result and on to the = button; Shift+Tab comes back.
+    PressKey(math, VK_TAB);
+    EXPECT_EQ(GetFocus(), HwndOf(calculator.txtResult()));
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), HwndOf(form.Get<platform::Button>("cmd")));
+    PressKey(GetFocus(), VK_TAB, platform::shift::Shift);
+    PressKey(GetFocus(), VK_TAB, platform::shift::Shift);
+    EXPECT_EQ(GetFocus(), math);
 
     // Typed as keys arrive: characters through the program's loop, then Enter.
     for (char c : std::string("2*(3+4)")) {

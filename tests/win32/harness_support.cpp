@@ -92,7 +92,10 @@ DWORD WINAPI DialogDriver::Run(void* self) {
         HWND dialog = nullptr;
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
         if (dialog) {
-            Sleep(200); // let it finish coming up
+            // It has come up once its thread takes messages again: a message sent to it is
+            // answered only from the dialog's message loop, after its set-up.
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer);
             char caption[256] = "";
             GetWindowTextA(dialog, caption, sizeof caption);
             driver->caption_ = caption;

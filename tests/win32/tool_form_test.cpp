@@ -193,15 +193,13 @@ TEST_F(ToolForms, ListCheckBoxesSwitchOnSpaceAndOnAClickOnTheBox) {
     EXPECT_EQ(switched.size(), 2u);
 }
 
-TEST_F(ToolForms, LongListsFillQuickly) {
+// How fast a long list fills is measured by the search benchmark (bench/win32/search_bench).
+TEST_F(ToolForms, LongListsKeepEveryItem) {
     auto& list = form->Get<ListBox>("List1");
-    DWORD start = GetTickCount();
     for (int i = 0; i < 30000; ++i)
         list.AddItem("match line " + std::to_string(i));
-    DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(list.Count(), 30000);
     EXPECT_EQ(list.Item(29999), "match line 29999");
-    EXPECT_LT(elapsed, 5000u);
 }
 
 } // namespace

@@ -75,8 +75,6 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     void HoldRedraw(bool hold) override;
 
     HWND Client() const { return client_; }
-    // The client area takes file drops; null when the system refused.
-    DropRegistration* ClientDropTarget() const { return clientDrop_.get(); }
     // Shows the active document's bar, or the frame's own when there is none.
     void UpdateShownMenu(Win32MdiChild* active);
     void UpdateShownMenu();
@@ -112,7 +110,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     Win32MdiChild* ActiveChildWindow() const;
 
     HWND client_ = nullptr;
-    std::unique_ptr<DropRegistration> clientDrop_;
+    std::unique_ptr<DropRegistration> clientDrop_; // the client area takes file drops
     int showCommand_; // for the next Show: the program's start-up one, then SW_SHOW
     bool everShown_ = false;
     bool redrawHeld_ = false; // painting of the document area held (HoldRedraw)

@@ -33,7 +33,6 @@ class Win32Menu : public Menu {
     void RemoveUser(Win32FormCore* form);
     // The window whose bar this is at the moment (redrawn when items change), or null.
     void SetShownIn(HWND hwnd) { shownIn_ = hwnd; }
-    HWND ShownIn() const { return shownIn_; }
 
   protected:
     void ItemChanged(int command) override;
