@@ -48,14 +48,14 @@ void App::Start() {
 }
 
 bool App::NewDocument() {
-    if (registry.Count() == core::MaxDocuments) {
+    if (registry.Count() == core::kMaxDocuments) {
         platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, core::text::AppTitle);
         return false;
     }
     registry.Raise();
     int slot = registry.FirstFree();
-    auto made = std::make_unique<Document>(*this);
-    Document& doc = *made;
+    auto made = std::make_unique<DocumentWindow>(*this);
+    DocumentWindow& doc = *made;
     registry.Take(slot, std::move(made));
     doc.Form_Load();
     doc.form().SetTag(std::to_string(slot));
@@ -70,7 +70,7 @@ void App::OpenCommandLineFiles() {
         if (name.find_first_not_of(' ') == std::string::npos) continue;
         // A name that is neither a file nor a folder gets a message and no window.
         if (!platform.Files().Exists(name)) {
-            platform.MsgBox("Cannot find the file " + name + ".", platform::mb::Exclamation,
+            platform.MsgBox(text::CannotFindFile(name), platform::mb::Exclamation,
                             core::text::AppTitle);
             continue;
         }

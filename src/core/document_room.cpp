@@ -4,22 +4,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/core_texts.h"
+
 namespace core {
 
 namespace {
-
-std::string TooLongText(InsertSource source, std::size_t length, int room) {
-    const char* what = source == InsertSource::Clipboard ? "The text on the Clipboard"
-                       : source == InsertSource::Drop    ? "The dropped text"
-                                                         : "The text to insert";
-    const char* outcome = source == InsertSource::Clipboard
-                              ? "Nothing was pasted; the Clipboard still holds the whole text."
-                              : "Nothing was inserted.";
-    return std::string(what) + " is " + std::to_string(length) +
-           " characters long, but this document has room for only " + std::to_string(room) +
-           " more (a document holds at most " + std::to_string(platform::kMultiLineCapacity) +
-           " characters).\r\n" + outcome;
-}
 
 // The characters the document can still take in place of its selection.
 int RoomFor(platform::TextBox& text1) {
@@ -33,8 +22,14 @@ bool InsertFits(Program& program, Document& doc, std::string_view text, InsertSo
     const std::size_t length = text.substr(0, text.find('\0')).size();
     const int room = RoomFor(doc.Text1());
     if (length <= static_cast<std::size_t>(std::max(room, 0))) return true;
-    program.platform.MsgBox(TooLongText(source, length, room), platform::mb::Exclamation,
-                            doc.form().Caption());
+    const bool pasted = source == InsertSource::Clipboard;
+    const char* what = pasted                         ? text::ClipboardTextName
+                       : source == InsertSource::Drop ? text::DroppedTextName
+                                                      : text::InsertedTextName;
+    program.platform.MsgBox(
+        text::InsertTooLong(what, length, room, platform::kMultiLineCapacity,
+                            pasted ? text::NothingPasted : text::NothingInserted),
+        platform::mb::Exclamation, doc.form().Caption());
     return false;
 }
 

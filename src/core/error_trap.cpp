@@ -21,10 +21,7 @@ bool AbortConfirmed(platform::Platform& platform) {
     const int unsaved = UnsavedDocuments() ? UnsavedDocuments()() : 0;
     if (unsaved <= 0) return true;
     namespace mb = platform::mb;
-    const std::string documents =
-        std::to_string(unsaved) + (unsaved == 1 ? " document" : " documents");
-    return platform.MsgBox(std::string(text::AppTitle) + " will end at once, and the changes in " +
-                               documents + " will be lost.\r\nEnd " + text::AppTitle + " anyway?",
+    return platform.MsgBox(text::AbortWithUnsaved(unsaved),
                            mb::YesNo | mb::Exclamation | mb::DefaultButton2,
                            text::RuntimeErrorTitle) == platform::Answer::Yes;
 }
@@ -36,11 +33,6 @@ platform::RuntimeError AsRuntimeError(const std::exception& e) {
     return platform::RuntimeError(51, e.what());
 }
 } // namespace
-
-std::string RuntimeErrorReport(int number, const std::string& description) {
-    return "I'm sorry, Run-time error occured!\r\nDetails:\r\nError Number = " +
-           std::to_string(number) + "\r\nError Description = " + description + "\r\nError Line = 0";
-}
 
 void ErrorTrap::Handle(int number, std::function<bool(const platform::RuntimeError&)> handler) {
     handlers_[number] = std::move(handler);
@@ -55,9 +47,9 @@ ErrorTrap::Outcome ErrorTrap::Report(const platform::RuntimeError& error) {
     using platform::Answer;
     namespace mb = platform::mb;
     for (;;) {
-        Answer answer = platform_.MsgBox(RuntimeErrorReport(error.Number(), error.Description()),
-                                         mb::AbortRetryIgnore | mb::Critical | mb::SystemModal,
-                                         text::RuntimeErrorTitle);
+        Answer answer = platform_.MsgBox(
+            text::RuntimeErrorReport(error.Number(), error.Description()),
+            mb::AbortRetryIgnore | mb::Critical | mb::SystemModal, text::RuntimeErrorTitle);
         if (answer == Answer::Retry) return Outcome::Retry;
         // Only the Abort button ends the program: a report that was closed or dismissed
         // (possible where the system lets such a box be closed) must not take unsaved text

@@ -10,9 +10,6 @@
 
 namespace core {
 
-// The report's text: five lines, no line break after the last.
-std::string RuntimeErrorReport(int number, const std::string& description);
-
 class ErrorTrap {
   public:
     explicit ErrorTrap(platform::Platform& platform) : platform_(platform) {}

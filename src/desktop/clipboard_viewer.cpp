@@ -14,8 +14,7 @@ namespace {
 std::string ClipTextCaption(std::size_t length) {
     const std::size_t shown = platform::kMultiLineCapacity;
     if (length <= shown) return text::ClipTextLabel;
-    return "Text on the Clipboard (the first " + std::to_string(shown) + " of " +
-           std::to_string(length) + " characters):";
+    return text::ClipTextPartLabel(shown, length);
 }
 
 } // namespace

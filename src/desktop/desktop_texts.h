@@ -1,5 +1,7 @@
 // The texts of the clipboard viewer, the tray, the launcher and the system files.
 #pragma once
+#include <cstddef>
+#include <string>
 
 namespace desktop::text {
 inline constexpr const char* ClipViewTitle = "Clipboard viewer";
@@ -13,4 +15,13 @@ inline constexpr const char* AboutProgram = "About.exe";
 inline constexpr const char* AboutMissing = "File About.exe not find";
 inline constexpr const char* HelpMessage =
     "You are stupid, that you need\r\nhelp on this simple text editor?";
+// The label over the clipboard's text when the box shows only its first `shown` characters.
+inline std::string ClipTextPartLabel(std::size_t shown, std::size_t length) {
+    return "Text on the Clipboard (the first " + std::to_string(shown) + " of " +
+           std::to_string(length) + " characters):";
+}
+// A system file that is not there.
+inline std::string SystemFileMissing(const std::string& path) {
+    return "File " + path + " doesn't exist.";
+}
 } // namespace desktop::text

@@ -43,7 +43,7 @@ void OpenSystemFile(core::Program& program, int index) {
     std::string path = SystemFilePath(program.paths, index);
     core::RunTrapped(platform, [&](core::ErrorTrap& trap) {
         trap.Handle(platform::err::FileNotFound, [&](const platform::RuntimeError&) {
-            platform.MsgBox("File " + path + " doesn't exist.", platform::mb::Exclamation,
+            platform.MsgBox(text::SystemFileMissing(path), platform::mb::Exclamation,
                             core::text::AppTitle);
             return false;
         });

@@ -22,8 +22,39 @@ inline constexpr const char* BinaryWarning =
 inline constexpr const char* BackupPrefix = "~Scrivex.temporary.";
 inline constexpr const char* FileErrorTitle = "File error";
 inline constexpr const char* KeptPrefix = "~Scrivex.kept.";
-inline std::string KeptBackupMessage(const std::string& name, const std::string& kept) {
+inline std::string KeptBackup(const std::string& name, const std::string& kept) {
     return "A backup copy of " + name + " from an earlier save was found.\r\n" +
            "It may be the only whole copy of the file, so it was kept as " + kept + ".";
+}
+inline std::string OverwriteQuestion(const std::string& title) {
+    return "File " + title + " already exists.\r\nDo you want to overwrite it?";
+}
+inline std::string NotSavedNoBackup(const std::string& name) {
+    return "File " + name +
+           " wasn't saved!\r\n"
+           "No backup copy of it could be made, so the file was left as it was.";
+}
+// A save that failed; `backupKept` when the file's previous version is in its backup.
+inline std::string NotSaved(const std::string& name, bool backupKept) {
+    std::string text = "File " + name + " wasn't successfully saved!";
+    if (backupKept) text += "\r\nPrevious version of file is stored in " + (BackupPrefix + name);
+    return text;
+}
+inline std::string SaveChangesQuestion(const std::string& caption) {
+    return "File " + caption + " was modified.\r\nDo you want to save it?";
+}
+
+// The status bar's panels.
+inline std::string LinePanel(long long line, long long lines) {
+    return "Ln" + std::to_string(line) + " /" + std::to_string(lines);
+}
+inline std::string ColumnPanel(long long column, long long length) {
+    return "Col" + std::to_string(column) + " /" + std::to_string(length);
+}
+inline std::string PositionPanel(long long caret) {
+    return "Pos" + std::to_string(caret);
+}
+inline std::string SizePanel(long long bytes) {
+    return std::to_string(bytes) + " Bytes ";
 }
 } // namespace files::text

@@ -12,8 +12,6 @@ namespace files {
 
 namespace {
 
-constexpr const char* kLineBreak = "\r\n";
-
 platform::OutputFile& Opened(const std::unique_ptr<platform::OutputFile>& file) {
     // Writing to a file whose open failed and was ignored.
     if (!file) throw platform::RuntimeError(platform::err::BadFileName);
@@ -38,7 +36,7 @@ void KeepFoundBackup(core::Program& app, const std::string& backup, const std::s
     for (int n = 1; kept.empty() || fs.Exists(folder + kept); ++n)
         kept = text::KeptPrefix + std::to_string(n) + "." + name;
     fs.Rename(backup, folder + kept);
-    app.platform.MsgBox(text::KeptBackupMessage(name, kept),
+    app.platform.MsgBox(text::KeptBackup(name, kept),
                         platform::mb::Exclamation | platform::mb::OkOnly, text::FileErrorTitle);
 }
 
@@ -83,8 +81,7 @@ bool SaveDocumentAs(core::Program& app, core::Document& doc) {
             trap.Step([&] {
                 std::string caption = doc.form().Caption();
                 answer =
-                    app.platform.MsgBox("File " + title + " already exists." + kLineBreak +
-                                            "Do you want to overwrite it?",
+                    app.platform.MsgBox(text::OverwriteQuestion(title),
                                         mb::YesNo | mb::Question | mb::DefaultButton2, caption);
             });
             if (answer != platform::Answer::Yes) return;
@@ -118,10 +115,8 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
         });
         auto refuse = [&] {
             trap.Step([&] {
-                app.platform.MsgBox("File " + name + " wasn't saved!" + kLineBreak +
-                                        "No backup copy of it could be made, so the file "
-                                        "was left as it was.",
-                                    mb::Critical | mb::OkOnly, text::FileErrorTitle);
+                app.platform.MsgBox(text::NotSavedNoBackup(name), mb::Critical | mb::OkOnly,
+                                    text::FileErrorTitle);
             });
         };
         // The edit control's text is already in the ANSI code page: its bytes go to the file
@@ -215,11 +210,8 @@ bool WriteDocumentFile(core::Program& app, core::Document& doc, const std::strin
             // The backup now holds the last whole content, unless the file still does.
             if (backedUp || keepBackup) soleCopies[key] = written ? length : -1;
             trap.Step([&] {
-                std::string text = "File " + name + " wasn't successfully saved!";
-                if (backedUp || keepBackup)
-                    text += kLineBreak + std::string("Previous version of file is stored in ") +
-                            text::BackupPrefix + name;
-                app.platform.MsgBox(text, mb::Critical | mb::OkOnly, text::FileErrorTitle);
+                app.platform.MsgBox(text::NotSaved(name, backedUp || keepBackup),
+                                    mb::Critical | mb::OkOnly, text::FileErrorTitle);
             });
         }
         trap.Step([&] { ShowFileInfo(app, doc, path, name); });

@@ -3,6 +3,7 @@
 
 #include "core/program.h"
 #include "core/text_helpers.h"
+#include "files/file_texts.h"
 #include "platform/messages.h"
 
 namespace files {
@@ -17,7 +18,7 @@ void ShowCaretPosition(core::Program& app) {
 
     auto line = text1.SendMessage(msg::EM_LINEFROMCHAR, caret) + 1;
     auto lines = text1.SendMessage(msg::EM_GETLINECOUNT, 0);
-    bar.SetPanelText(panel::Line, "Ln" + std::to_string(line) + " /" + std::to_string(lines));
+    bar.SetPanelText(panel::Line, text::LinePanel(line, lines));
 
     // The text after the last line break before the caret, with the break's line feed in
     // front: its length is the 1-based column.
@@ -25,9 +26,9 @@ void ShowCaretPosition(core::Program& app) {
     std::string head = "\r\n" + text.substr(0, std::min<size_t>(caret, text.size()));
     size_t column = core::TextAfterLast(head, "\r\n").size();
     auto length = text1.SendMessage(msg::EM_LINELENGTH, caret);
-    bar.SetPanelText(panel::Column, "Col" + std::to_string(column) + " /" + std::to_string(length));
+    bar.SetPanelText(panel::Column, text::ColumnPanel(static_cast<long long>(column), length));
 
-    bar.SetPanelText(panel::Position, "Pos" + std::to_string(caret));
+    bar.SetPanelText(panel::Position, text::PositionPanel(caret));
 }
 
 void ShowFileInfo(core::Program& app, core::Document& doc, std::string_view path,
@@ -37,7 +38,7 @@ void ShowFileInfo(core::Program& app, core::Document& doc, std::string_view path
     bar.SetPanelText(panel::Path, path);
     bar.SetPanelTooltip(panel::Path, path);
     std::int64_t size = app.platform.Files().FileLength(path);
-    bar.SetPanelText(panel::Size, std::to_string(size) + " Bytes ");
+    bar.SetPanelText(panel::Size, text::SizePanel(size));
     platform::NumberFormat format = app.platform.Numbers();
     bar.SetPanelTooltip(panel::Size, FormatKilobytes(size, format.decimal, format.thousands));
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "search/search_texts.h"
 #include "search/snippet.h"
 
 namespace search {
@@ -17,12 +18,6 @@ inline constexpr std::intptr_t End = -2;
 inline constexpr std::intptr_t FindSummary = -3;
 inline constexpr std::intptr_t ReplaceSummary = -4;
 } // namespace line
-
-std::string FindSummaryText(long long matches);
-std::string ReplaceSummaryText(long long replaced);
-// The message of a Replace refused because the text would grow to `length` characters, more
-// than a document holds.
-std::string ReplaceTooLongText(long long matches, long long length);
 
 // Appends a line with its item data and check mark; returns its index.
 int AppendLine(platform::ListBox& list, std::string_view text, std::intptr_t data, bool checked);
