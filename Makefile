@@ -6,7 +6,7 @@ WIN     := $(BUILD)/win
 ARGS    ?=
 SHELL   := /bin/bash
 
-.PHONY: all deps host win test format-check host-test win-test run screenshot bench format clean
+.PHONY: all deps host win test format-check host-test win-test run screenshot bench dist format clean
 
 all: host win
 
@@ -29,7 +29,10 @@ win: deps $(WIN)/build.ninja
 host-test: host
 	ctest --test-dir $(HOST) --output-on-failure -j2 --timeout 120
 
+# The installer's test builds the installer with the packaging tool, installed like the rest
+# where it can be (the test reports itself skipped without it).
 win-test: win
+	-@scripts/deps dist
 	scripts/with-display bash -c 'scripts/wine-prefix && { scripts/print-server >/dev/null || true; } && \
 	  ctest --test-dir $(WIN) --output-on-failure'
 
@@ -49,6 +52,14 @@ bench: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 	cmake --build $(BUILD)/win-bench
 	$(MAKE) win && scripts/bench $(CURDIR)/$(BUILD)
+
+# The portable zip and the per-user installer, into build/dist/.
+dist: deps
+	@scripts/deps dist
+	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSCRIVEX_DIST_DIR=$(CURDIR)/$(BUILD)/dist >/dev/null
+	cmake --build $(WIN) --target dist
+	@ls -l $(BUILD)/dist
 
 SOURCES = $$(git ls-files -co --exclude-standard '*.cpp' '*.h')
 
