@@ -71,4 +71,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES) || { echo "Run 'make format'."; exit 1; }
 
 clean:
-	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench
+	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench $(BUILD)/dist
