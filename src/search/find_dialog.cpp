@@ -32,7 +32,7 @@ platform::FormDef FindFormDef() {
     };
     // clang-format on
     platform::FormDef def =
-        core::ToolFormFromTable(FindDialog::kFormName, kFindCaption, 4935, 1275, rows);
+        core::ToolFormFromTable(FindDialog::kFormName, text::FindCaption, 4935, 1275, rows);
     def.keyPreview = true;
     core::Control(def, "cmdFind").isDefault = true;
     core::Control(def, "cmdCancel").isCancel = true; // Esc anywhere in the dialog
@@ -178,7 +178,7 @@ void FindDialog::Find() {
             stale = true;
         }
     }
-    const int summary = AppendLine(list, FindSummaryText(n), line::FindSummary, false);
+    const int summary = AppendLine(list, text::FindSummary(n), line::FindSummary, false);
     list.SetListIndex(summary);
     // A text that changed, or a document left, while events ran makes offsets of several texts:
     // such a list stays stale, so that Replace and Find next never act on it.
@@ -224,8 +224,9 @@ void FindDialog::Replace() {
             }
         }
     }
-    const int summary = AppendLine(list, ReplaceSummaryText(static_cast<long long>(offsets.size())),
-                                   line::ReplaceSummary, false);
+    const int summary =
+        AppendLine(list, text::ReplaceSummary(static_cast<long long>(offsets.size())),
+                   line::ReplaceSummary, false);
     list.SetListIndex(summary);
 }
 
