@@ -6,7 +6,7 @@ WIN     := $(BUILD)/win
 ARGS    ?=
 SHELL   := /bin/bash
 
-.PHONY: all deps host win test format-check host-test win-test run screenshot bench format clean
+.PHONY: all deps host win test format-check host-test win-test run screenshot bench dist format clean
 
 all: host win
 
@@ -30,8 +30,10 @@ host-test: host
 	ctest --test-dir $(HOST) --output-on-failure -j2 --timeout 120
 
 # The Windows tests print to the PDF printer, whatever the machine's default printer is (Wine
-# takes its default from PRINTER).
+# takes its default from PRINTER). The installer's test builds the installer with the packaging
+# tool, installed like the rest where it can be (the test reports itself skipped without it).
 win-test: win
+	-@scripts/deps dist
 	scripts/with-display bash -c 'scripts/wine-prefix && { scripts/print-server >/dev/null || true; } && \
 	  PRINTER=PDF ctest --test-dir $(WIN) --output-on-failure'
 
@@ -52,6 +54,14 @@ bench: deps
 	cmake --build $(BUILD)/win-bench
 	$(MAKE) win && scripts/bench $(CURDIR)/$(BUILD)
 
+# The portable zip and the per-user installer, into build/dist/.
+dist: deps
+	@scripts/deps dist
+	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DSCRIVEX_DIST_DIR=$(CURDIR)/$(BUILD)/dist >/dev/null
+	cmake --build $(WIN) --target dist
+	@ls -l $(BUILD)/dist
+
 SOURCES = $$(git ls-files -co --exclude-standard '*.cpp' '*.h')
 
 format:
@@ -62,4 +72,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES) || { echo "Run 'make format'."; exit 1; }
 
 clean:
-	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench
+	rm -rf $(HOST) $(WIN) $(BUILD)/bench $(BUILD)/win-bench $(BUILD)/dist

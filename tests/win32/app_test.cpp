@@ -162,8 +162,9 @@ TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesInt
     EXPECT_STREQ(caption, "1-row calculator");
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_NEAR(platform::win32::PixelsToTwipsX(client.right), 4725, 15);
-    EXPECT_NEAR(platform::win32::PixelsToTwipsY(client.bottom), 2250, 15);
+    const int dpi = platform::win32::SystemDpi();
+    EXPECT_NEAR(platform::win32::PixelsToTwips(client.right, dpi), 4725, 15);
+    EXPECT_NEAR(platform::win32::PixelsToTwips(client.bottom, dpi), 2250, 15);
     HWND math = HwndOf(calculator.txtMath());
     EXPECT_EQ(GetFocus(), math);
     // Tab goes from the expression to the result and on to the = button; Shift+Tab comes back.

@@ -95,7 +95,8 @@ TEST_F(ToolForms, ClientSizeFollowsTheDefinitionInTwips) {
     auto& find = form->Get<Button>("cmdFind");
     EXPECT_NEAR(find.Top(), 600, 15);
     EXPECT_NEAR(find.Width(), 3000, 15);
-    EXPECT_EQ(win32::TwipsToPixelsX(1440), GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
+    EXPECT_EQ(win32::TwipsToPixels(1440, win32::SystemDpi()),
+              GetDeviceCaps(GetDC(nullptr), LOGPIXELSX));
 }
 
 TEST_F(ToolForms, EnterAndEscPressTheDefaultAndCancelButtons) {

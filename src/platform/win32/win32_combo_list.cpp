@@ -5,11 +5,14 @@
 namespace platform::win32 {
 
 void Win32ComboList::Create(HWND parent, const ControlDef& def, HFONT font) {
-    // The window's height includes the dropped-down list.
-    int height = TwipsToPixelsY(def.height) + 200;
-    CreateChildWindow(parent, "COMBOBOX", def, CBS_DROPDOWNLIST | WS_VSCROLL, 0, font, height);
+    CreateChildWindow(parent, "COMBOBOX", def, CBS_DROPDOWNLIST | WS_VSCROLL, 0, font);
     for (const auto& item : def.items)
         AddItem(item);
+}
+
+int Win32ComboList::PixelHeight(int twips, int dpi) const {
+    // The window's height includes the dropped-down list.
+    return TwipsToPixels(twips, dpi) + MulDiv(200, dpi, 96);
 }
 
 void Win32ComboList::OnCommand(int code) {

@@ -13,40 +13,46 @@ namespace platform::win32 {
 
 namespace {
 
-struct Dpi {
-    int x = 96, y = 96;
-};
-
-const Dpi& ScreenDpi() {
-    static const Dpi dpi = [] {
-        Dpi d;
-        if (WindowDC screen(nullptr); screen) {
-            d.x = GetDeviceCaps(screen.get(), LOGPIXELSX);
-            d.y = GetDeviceCaps(screen.get(), LOGPIXELSY);
-        }
-        if (d.x <= 0) d.x = 96;
-        if (d.y <= 0) d.y = 96;
-        return d;
-    }();
-    return dpi;
+// The system's per-monitor functions, where it has them (Windows 10 1607 and later).
+template <class Function> Function User32Function(const char* name) {
+    static HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (!user32) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
 } // namespace
 
-int TwipsToPixelsX(int twips) {
-    return MulDiv(twips, ScreenDpi().x, 1440);
+int SystemDpi() {
+    static const int dpi = [] {
+        int value = 0;
+        if (HDC dc = GetDC(nullptr)) {
+            value = GetDeviceCaps(dc, LOGPIXELSY);
+            ReleaseDC(nullptr, dc);
+        }
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
 }
-int TwipsToPixelsY(int twips) {
-    return MulDiv(twips, ScreenDpi().y, 1440);
+
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto get = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    const int dpi = get && hwnd ? static_cast<int>(get(hwnd)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
 }
-int PixelsToTwipsX(int pixels) {
-    return MulDiv(pixels, 1440, ScreenDpi().x);
+
+int SystemMetricAt(int index, int dpi) {
+    using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto get = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    if (get) return get(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
 }
-int PixelsToTwipsY(int pixels) {
-    return MulDiv(pixels, 1440, ScreenDpi().y);
-}
-int ScreenDpiY() {
-    return ScreenDpi().y;
+
+void AdjustWindowRectAt(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi) {
+    using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust = User32Function<AdjustFn>("AdjustWindowRectExForDpi");
+    if (!adjust || !adjust(&rect, style, menu, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&rect, style, menu, exStyle);
 }
 
 namespace {

@@ -9,12 +9,21 @@
 
 namespace platform::win32 {
 
-// Twips (1/1440 inch) and pixels, through the screen's logical resolution.
-int TwipsToPixelsX(int twips);
-int TwipsToPixelsY(int twips);
-int PixelsToTwipsX(int pixels);
-int PixelsToTwipsY(int pixels);
-int ScreenDpiY();
+// Twips (1/1440 inch) and pixels at a resolution in dots per inch (DPI).
+inline int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+inline int PixelsToTwips(int pixels, int dpi) {
+    return MulDiv(pixels, 1440, dpi);
+}
+// The screen's DPI when the program started: every window's where the system knows no other.
+int SystemDpi();
+// The DPI a top-level window is drawn at: its monitor's, on a system that scales per monitor.
+int WindowDpi(HWND hwnd);
+// A system metric (GetSystemMetrics) as it is at a DPI.
+int SystemMetricAt(int index, int dpi);
+// The window rectangle around a client rectangle (AdjustWindowRectEx) at a DPI.
+void AdjustWindowRectAt(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi);
 
 // The shift:: bits of the keyboard state right now.
 int ShiftState();

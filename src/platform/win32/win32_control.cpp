@@ -21,16 +21,17 @@ void Win32ControlCore::Unsubclass() {
 }
 
 HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className, const ControlDef& def,
-                                         DWORD style, DWORD exStyle, HFONT font,
-                                         int heightOverride) {
+                                         DWORD style, DWORD exStyle, HFONT font) {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (def.visible) style |= WS_VISIBLE;
     if (def.tabIndex >= 0) style |= WS_TABSTOP;
-    int height = heightOverride >= 0 ? heightOverride : TwipsToPixelsY(def.height);
-    hwnd_ = CreateWindowExA(
-        exStyle, className, def.caption.c_str(), style, TwipsToPixelsX(def.left),
-        TwipsToPixelsY(def.top), TwipsToPixelsX(def.width), height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr), nullptr);
+    twips_ = RECT{def.left, def.top, def.left + def.width, def.top + def.height};
+    const int dpi = form_.Dpi();
+    hwnd_ = CreateWindowExA(exStyle, className, def.caption.c_str(), style,
+                            TwipsToPixels(def.left, dpi), TwipsToPixels(def.top, dpi),
+                            TwipsToPixels(def.width, dpi), PixelHeight(def.height, dpi), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                            GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return nullptr;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -39,6 +40,22 @@ HWND Win32ControlCore::CreateChildWindow(HWND parent, const char* className, con
     hasTooltip_ = !def.tooltip.empty();
     if (hasTooltip_) form_.Tooltips().AddWindow(hwnd_, def.tooltip);
     return hwnd_;
+}
+
+void Win32ControlCore::PlaceAt(const RECT& twips) {
+    twips_ = twips;
+    if (!hwnd_) return;
+    const int dpi = form_.Dpi();
+    MoveWindow(hwnd_, TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi),
+               TwipsToPixels(twips.right - twips.left, dpi),
+               PixelHeight(twips.bottom - twips.top, dpi), TRUE);
+}
+
+void Win32ControlCore::ApplyDpi(int, HFONT font) {
+    if (!hwnd_) return;
+    // Docked bars are placed by their form, after their new font gave them their height.
+    if (!DocksAtBottom()) PlaceAt(twips_);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 LRESULT Win32ControlCore::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -99,8 +116,9 @@ template <class I> RECT Win32Control<I>::Bounds() const {
     if (!hwnd_) return r;
     GetWindowRect(hwnd_, &r);
     MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-    return RECT{PixelsToTwipsX(r.left), PixelsToTwipsY(r.top), PixelsToTwipsX(r.right),
-                PixelsToTwipsY(r.bottom)};
+    const int dpi = form_.Dpi();
+    return RECT{PixelsToTwips(r.left, dpi), PixelsToTwips(r.top, dpi), PixelsToTwips(r.right, dpi),
+                PixelsToTwips(r.bottom, dpi)};
 }
 
 template <class I> void Win32Control<I>::SetVisible(bool visible) {
@@ -111,8 +129,7 @@ template <class I> void Win32Control<I>::SetVisible(bool visible) {
 
 template <class I> void Win32Control<I>::Move(int left, int top, int width, int height) {
     if (!hwnd_) return;
-    MoveWindow(hwnd_, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
-               TwipsToPixelsY(height), TRUE);
+    PlaceAt(RECT{left, top, left + width, top + height});
 }
 
 template class Win32Control<Label>;

@@ -8,6 +8,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/win32/win32_common.h"
 
 namespace platform::win32 {
 
@@ -43,16 +44,24 @@ class Win32ControlCore {
     }
     // The window is gone; the object stays and its calls do nothing from now on.
     virtual void OnDestroyed() { hwnd_ = nullptr; }
+    // Its form is now drawn at `dpi`: the control takes its place in twips at that DPI and the
+    // form's font for it made at that DPI.
+    virtual void ApplyDpi(int dpi, HFONT font);
 
   protected:
     // Creates the window with the common styles, fonts and subclassing.
     HWND CreateChildWindow(HWND parent, const char* className, const ControlDef& def, DWORD style,
-                           DWORD exStyle, HFONT font, int heightOverride = -1);
+                           DWORD exStyle, HFONT font);
+    // The window's height in pixels for a height in twips (a drop-down list adds its list).
+    virtual int PixelHeight(int twips, int dpi) const { return TwipsToPixels(twips, dpi); }
+    // Puts the window at its place in twips at its form's DPI.
+    void PlaceAt(const RECT& twips);
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
 
     Win32FormCore& form_;
     HWND hwnd_ = nullptr;
     int id_;
+    RECT twips_{}; // the place the program gave the control, in twips
     std::string tag_;
     bool mouseDown_ = false;
 

@@ -68,6 +68,7 @@ class Win32TextBox : public Win32Control<TextBox> {
                               std::intptr_t lParam) override;
     FontDef Font() const override { return font_; }
     void SetFont(const FontDef& font) override;
+    void ApplyDpi(int dpi, HFONT font) override;
 
   private:
     // A change made by the program: EN_CHANGE is held back and onChange runs once after.
@@ -108,6 +109,7 @@ class Win32ListBox : public Win32Control<ListBox> {
     void SetChecked(int index, bool checked) override;
     int ListIndex() const override;
     void SetListIndex(int index) override;
+    void ApplyDpi(int dpi, HFONT font) override;
 
   private:
     struct Entry {
@@ -118,6 +120,8 @@ class Win32ListBox : public Win32Control<ListBox> {
         return index >= 0 && index < static_cast<int>(entries_.size());
     }
     int BoxWidth() const;
+    // Items as tall as the font's characters, and no smaller than a check box.
+    void MeasureItems(HFONT font, int dpi);
     void Toggle(int index);
     void RedrawItem(int index);
     // Many changes in a row draw once, when the program is idle again.
@@ -139,6 +143,9 @@ class Win32ComboList : public Win32Control<ComboList> {
     int Count() const override;
     int ListIndex() const override;
     void SetListIndex(int index) override;
+
+  protected:
+    int PixelHeight(int twips, int dpi) const override;
 };
 
 class Win32PictureBox : public Win32Control<PictureBox> {
@@ -178,6 +185,7 @@ class Win32StatusBar : public Win32Control<StatusBar> {
     void OnParentSize() override;
     bool DocksAtBottom() const override { return true; }
     void OnDestroyed() override;
+    void ApplyDpi(int dpi, HFONT font) override;
     int PanelCount() const override { return static_cast<int>(panels_.size()); }
     std::string PanelText(int panel) const override;
     void SetPanelText(int panel, std::string_view text) override;

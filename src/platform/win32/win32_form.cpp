@@ -3,11 +3,11 @@
 #include "platform/win32/win32_form.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_form_kinds.h"
 #include "platform/win32/win32_guards.h"
 #include "platform/win32/win32_menu.h"
@@ -17,7 +17,8 @@ namespace platform::win32 {
 
 thread_local Win32FormCore* Win32FormCore::creating_ = nullptr;
 
-Win32FormCore::Win32FormCore(const FormDef& def) : def_(def), caption_(TextUpToNul(def.caption)) {}
+Win32FormCore::Win32FormCore(const FormDef& def)
+    : def_(def), caption_(TextUpToNul(def.caption)), dpi_(SystemDpi()) {}
 
 Win32FormCore::~Win32FormCore() {
     if (menu_) menu_->RemoveUser(this);
@@ -101,6 +102,9 @@ LRESULT Win32FormCore::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefaultProc(msg, wParam, lParam);
     case DM_GETDEFID:
         return OnGetDefId();
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ERASEBKGND:
     case WM_PRINTCLIENT:
         // The frame's client area is all document area and bars: nothing of its own to paint,
@@ -147,48 +151,54 @@ void Win32FormCore::CreateControls() {
     LayoutDocked();
 }
 
-namespace {
-
-HFONT CreateNamedFont(const FontDef& f, int charset) {
-    const int height = -static_cast<int>(std::lround(f.points * ScreenDpiY() / 72.0));
-    return CreateFontA(height, 0, 0, 0, f.weight, f.italic, FALSE, FALSE,
-                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
-}
-
-// Whether the system gave the font of that name, not a stand-in of the wanted character set.
-bool HasFace(HFONT font, const std::string& name) {
-    WindowDC screen(nullptr);
-    SelectedObject selected(screen.get(), font);
-    char face[LF_FACESIZE] = "";
-    GetTextFaceA(screen.get(), LF_FACESIZE, face);
-    return lstrcmpiA(face, name.c_str()) == 0;
-}
-
-} // namespace
-
-HFONT CreateScreenFont(const FontDef& f) {
-    HFONT font = CreateNamedFont(f, f.charset);
-    // A system without the named face in that character set would give some other face of
-    // the set; the named face in the system's own set keeps the look the window was made for.
-    if (font && !HasFace(font, f.name)) {
-        HFONT named = CreateNamedFont(f, DEFAULT_CHARSET);
-        if (named && HasFace(named, f.name)) {
-            DeleteObject(font);
-            font = named;
-        } else if (named) {
-            DeleteObject(named);
-        }
-    }
-    return font;
-}
-
 HFONT Win32FormCore::FontFor(const ControlDef& def) {
-    if (!def.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    HFONT font = CreateScreenFont(*def.font);
-    if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // One dialog font for all the window's captions, fitted to them once per DPI.
+    if (!dialogFont_) dialogFont_ = DialogFont(def_.controls, dpi_);
+    if (!def.font) return dialogFont_;
+    HFONT font = CreateScreenFont(*def.font, dpi_);
+    if (!font) return dialogFont_;
     fonts_.push_back(font);
     return font;
+}
+
+void Win32FormCore::FollowWindowDpi() {
+    if (hwnd_ && WindowDpi(hwnd_) != dpi_) ChangeDpi(WindowDpi(hwnd_), nullptr);
+}
+
+void Win32FormCore::ChangeDpi(int dpi, const RECT* rect) {
+    if (!hwnd_ || dpi <= 0) return;
+    const int oldDpi = dpi_;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    dpi_ = dpi;
+    dialogFont_ = nullptr;
+    std::vector<HFONT> oldFonts = std::move(fonts_);
+    fonts_.clear();
+    for (size_t i = 0; i < controls_.size(); ++i)
+        controls_[i]->ApplyDpi(dpi_, FontFor(def_.controls[i]));
+    for (HFONT font : oldFonts)
+        DeleteObject(font);
+    RECT target{};
+    if (rect) {
+        target = *rect;
+    } else {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+        GetWindowRect(hwnd_, &target);
+        MapWindowPoints(nullptr, (style & WS_CHILD) ? GetParent(hwnd_) : nullptr,
+                        reinterpret_cast<POINT*>(&target), 2);
+        RECT sized{0, 0, TwipsToPixels(PixelsToTwips(client.right, oldDpi), dpi_),
+                   TwipsToPixels(PixelsToTwips(client.bottom, oldDpi), dpi_)};
+        const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+        const bool menu = !(style & WS_CHILD) && GetMenu(hwnd_);
+        AdjustWindowRectAt(sized, style, menu, exStyle, dpi_);
+        target.right = target.left + (sized.right - sized.left);
+        target.bottom = target.top + (sized.bottom - sized.top);
+    }
+    SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left,
+                 target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The docked bars took new heights with their fonts, whether or not the size changed.
+    OnSize();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 Win32ControlCore* Win32FormCore::ControlById(int id) const {
@@ -498,36 +508,36 @@ template <class I> void Win32FormBase<I>::Hide() {
 }
 
 template <class I> int Win32FormBase<I>::Left() const {
-    return PixelsToTwipsX(WindowBounds(hwnd_).left);
+    return PixelsToTwips(WindowBounds(hwnd_).left, dpi_);
 }
 template <class I> int Win32FormBase<I>::Top() const {
-    return PixelsToTwipsY(WindowBounds(hwnd_).top);
+    return PixelsToTwips(WindowBounds(hwnd_).top, dpi_);
 }
 template <class I> int Win32FormBase<I>::Width() const {
     RECT r = WindowBounds(hwnd_);
-    return PixelsToTwipsX(r.right - r.left);
+    return PixelsToTwips(r.right - r.left, dpi_);
 }
 template <class I> int Win32FormBase<I>::Height() const {
     RECT r = WindowBounds(hwnd_);
-    return PixelsToTwipsY(r.bottom - r.top);
+    return PixelsToTwips(r.bottom - r.top, dpi_);
 }
 
 template <class I> void Win32FormBase<I>::Move(int left, int top, int width, int height) {
     if (!hwnd_) return;
-    MoveWindow(hwnd_, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
-               TwipsToPixelsY(height), TRUE);
+    MoveWindow(hwnd_, TwipsToPixels(left, dpi_), TwipsToPixels(top, dpi_),
+               TwipsToPixels(width, dpi_), TwipsToPixels(height, dpi_), TRUE);
 }
 
 template <class I> int Win32FormBase<I>::ScaleWidth() const {
     RECT r{};
     if (hwnd_) GetClientRect(hwnd_, &r);
-    return PixelsToTwipsX(r.right);
+    return PixelsToTwips(r.right, dpi_);
 }
 
 template <class I> int Win32FormBase<I>::ScaleHeight() const {
     RECT r{};
     if (hwnd_) GetClientRect(hwnd_, &r);
-    return PixelsToTwipsY(r.bottom);
+    return PixelsToTwips(r.bottom, dpi_);
 }
 
 template <class I> IconHandle Win32FormBase<I>::Icon() const {

@@ -18,10 +18,6 @@ namespace platform::win32 {
 class Win32Menu;
 class Win32Tooltips;
 
-// A screen font made from a definition, the caller's to delete; null when the system makes
-// none. Without the named face in the wanted character set, the face in the system's set.
-HFONT CreateScreenFont(const FontDef& font);
-
 class Win32FormCore {
   public:
     explicit Win32FormCore(const FormDef& def);
@@ -39,6 +35,13 @@ class Win32FormCore {
 
     HWND Hwnd() const { return hwnd_; }
     FormKind Kind() const { return def_.kind; }
+    // The DPI the window and its controls are laid out at: twips become pixels through it.
+    int Dpi() const { return dpi_; }
+    // The window is to be drawn at another DPI (WM_DPICHANGED, or a document window's frame
+    // moved): the controls are laid out again from their twips, with their fonts made again,
+    // and the window takes `rect` (in its parent's coordinates) when one is given, otherwise
+    // its client area keeps its size in twips.
+    virtual void ChangeDpi(int dpi, const RECT* rect);
     bool KeyPreview() const { return def_.keyPreview; }
     virtual platform::Form& Events() = 0;
 
@@ -105,13 +108,17 @@ class Win32FormCore {
     virtual void BeforeShow() {}
     // Detaches the window from the form and destroys it without any events.
     void DestroySilently();
+    // A new top-level window made at the system's DPI on a monitor of another: laid out anew.
+    void FollowWindowDpi();
 
     FormDef def_;
     HWND hwnd_ = nullptr;
     std::string caption_;
     std::string tag_;
     std::vector<std::unique_ptr<Win32ControlCore>> controls_;
-    std::vector<HFONT> fonts_;
+    int dpi_;
+    std::vector<HFONT> fonts_;   // made for the controls' definitions at dpi_
+    HFONT dialogFont_ = nullptr; // the captions' font at dpi_, shared (not the form's to delete)
     std::unique_ptr<Win32Tooltips> tooltips_;
     Win32Menu* menu_ = nullptr;
     bool unloading_ = false;

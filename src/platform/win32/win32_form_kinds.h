@@ -102,6 +102,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     bool CloseForm(UnloadMode mode) override;
     void UnloadForm() override;
     void ShowMenu() override { UpdateShownMenu(); }
+    void ChangeDpi(int dpi, const RECT* rect) override;
     int ShowCommand() override;
     void BeforeShow() override;
     void OnEnterIdle() override { ReleasePainting(); }

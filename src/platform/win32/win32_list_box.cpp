@@ -4,6 +4,7 @@
 
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_form.h"
 #include "platform/win32/win32_guards.h"
 
 namespace platform::win32 {
@@ -12,20 +13,29 @@ void Win32ListBox::Create(HWND parent, const ControlDef& def, HFONT font) {
     checkBoxes_ = def.checkBoxes;
     DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL;
     if (checkBoxes_) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-    if (checkBoxes_) {
-        // Items are as tall as the font's characters, and no smaller than a check box.
-        TEXTMETRICA metrics{};
-        {
-            WindowDC dc(parent);
-            SelectedObject selected(dc.get(), font);
-            GetTextMetricsA(dc.get(), &metrics);
-        }
-        itemHeight_ = std::max<int>(metrics.tmHeight + 2, GetSystemMetrics(SM_CYMENUCHECK) + 2);
-    }
+    if (checkBoxes_) MeasureItems(font, form_.Dpi());
     CreateChildWindow(parent, "LISTBOX", def, style, WS_EX_CLIENTEDGE, font);
     if (hwnd_ && checkBoxes_) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
     for (const auto& item : def.items)
         AddItem(item);
+}
+
+void Win32ListBox::MeasureItems(HFONT font, int dpi) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    itemHeight_ = std::max<int>(metrics.tmHeight + 2, SystemMetricAt(SM_CYMENUCHECK, dpi) + 2);
+}
+
+void Win32ListBox::ApplyDpi(int dpi, HFONT font) {
+    if (checkBoxes_) {
+        MeasureItems(font, dpi);
+        if (hwnd_) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
+    }
+    Win32ControlCore::ApplyDpi(dpi, font);
 }
 
 void Win32ListBox::OnCommand(int code) {

@@ -16,6 +16,8 @@ Win32MdiChild::~Win32MdiChild() {
 
 bool Win32MdiChild::CreateWindowNow(HWND client) {
     RegisterFormClass(kChildClass, FormWindowProc<DefMDIChildProcA>, COLOR_BTNFACE);
+    // A document window is drawn at its frame's DPI.
+    if (frame_) dpi_ = frame_->Dpi();
     MDICREATESTRUCTA create{};
     create.szClass = kChildClass;
     create.szTitle = caption_.c_str();
@@ -23,9 +25,9 @@ bool Win32MdiChild::CreateWindowNow(HWND client) {
     create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
     create.style = WS_VISIBLE | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
     if (def_.width > 0 && def_.height > 0) {
-        RECT r{0, 0, TwipsToPixelsX(def_.width), TwipsToPixelsY(def_.height)};
-        AdjustWindowRectEx(&r, WS_CHILD | WS_OVERLAPPEDWINDOW, FALSE,
-                           WS_EX_MDICHILD | WS_EX_WINDOWEDGE);
+        RECT r{0, 0, TwipsToPixels(def_.width, dpi_), TwipsToPixels(def_.height, dpi_)};
+        AdjustWindowRectAt(r, WS_CHILD | WS_OVERLAPPEDWINDOW, false,
+                           WS_EX_MDICHILD | WS_EX_WINDOWEDGE, dpi_);
         create.cx = r.right - r.left;
         create.cy = r.bottom - r.top;
     }

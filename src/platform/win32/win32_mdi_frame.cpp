@@ -44,8 +44,8 @@ bool Win32MdiFrame::CreateWindowNow() {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     if (def_.width > 0 && def_.height > 0) {
-        RECT r{0, 0, TwipsToPixelsX(def_.width), TwipsToPixelsY(def_.height)};
-        AdjustWindowRectEx(&r, style, TRUE, 0);
+        RECT r{0, 0, TwipsToPixels(def_.width, dpi_), TwipsToPixels(def_.height, dpi_)};
+        AdjustWindowRectAt(r, style, true, 0, dpi_);
         width = r.right - r.left;
         height = r.bottom - r.top;
     }
@@ -54,7 +54,26 @@ bool Win32MdiFrame::CreateWindowNow() {
     CreateWindowExA(0, kFrameClass, caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, width,
                     height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     creating_ = outer;
+    FollowWindowDpi();
     return hwnd_ != nullptr;
+}
+
+void Win32MdiFrame::ChangeDpi(int dpi, const RECT* rect) {
+    const int oldDpi = dpi_;
+    Win32FormCore::ChangeDpi(dpi, rect);
+    // The document windows keep their places in the document area, scaled; a maximised or
+    // minimised one keeps the place the system gives it.
+    for (Win32MdiChild* child : children_) {
+        HWND hwnd = child->Hwnd();
+        if (!hwnd) continue;
+        RECT place;
+        GetWindowRect(hwnd, &place);
+        MapWindowPoints(nullptr, client_, reinterpret_cast<POINT*>(&place), 2);
+        if (!IsZoomed(hwnd) && !IsIconic(hwnd))
+            place = RECT{MulDiv(place.left, dpi, oldDpi), MulDiv(place.top, dpi, oldDpi),
+                         MulDiv(place.right, dpi, oldDpi), MulDiv(place.bottom, dpi, oldDpi)};
+        child->ChangeDpi(dpi, &place);
+    }
 }
 
 void Win32MdiFrame::OnCreate() {

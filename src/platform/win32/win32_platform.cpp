@@ -27,32 +27,11 @@ std::string ArgumentsOf(std::string_view line) {
     return std::string(line.substr(i));
 }
 
-namespace {
-
-// On Windows a program without a visual-styles manifest (this one) gets plain scroll bars and
-// caption buttons; Wine draws them in the desktop's style through its user-interface hooks,
-// at several times the cost: with 64 tiled document windows, the frame's one repaint spent
-// most of its time on their 128 scroll bars. Under Wine the program takes those hooks off its
-// own windows, so they are drawn plain, as on Windows. (Nothing is done on Windows.)
-void DrawScrollBarsPlain() {
-    auto entry = [](const char* module, const char* name) {
-        HMODULE handle = GetModuleHandleA(module);
-        return handle ? reinterpret_cast<void*>(GetProcAddress(handle, name)) : nullptr;
-    };
-    if (!entry("ntdll.dll", "wine_get_version")) return;
-    if (auto unhook =
-            reinterpret_cast<BOOL(WINAPI*)()>(entry("user32.dll", "UnregisterUserApiHook")))
-        unhook();
-}
-
-} // namespace
-
 Win32Platform::Win32Platform(HINSTANCE instance, int showCommand)
     : instance_(instance), showCommand_(showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    DrawScrollBarsPlain();
 }
 
 Win32Platform::~Win32Platform() = default;

@@ -171,7 +171,7 @@ void Win32StatusBar::LayoutPanels() const {
     TextMeasure measure(hwnd_);
     for (size_t i = 0; i < panels_.size(); ++i) {
         Panel& panel = panels_[i];
-        int width = TwipsToPixelsX(panel.def.minWidth);
+        int width = TwipsToPixels(panel.def.minWidth, form_.Dpi());
         if (panel.def.size == PanelSize::Contents) {
             if (panel.measuredWidth < 0 || panel.measured != panel.text) {
                 panel.measuredWidth = measure.Width(panel.text);
@@ -183,8 +183,9 @@ void Win32StatusBar::LayoutPanels() const {
         widths[i] = width;
         used += width;
     }
-    int grip =
-        (GetWindowLongPtrA(hwnd_, GWL_STYLE) & SBARS_SIZEGRIP) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    int grip = (GetWindowLongPtrA(hwnd_, GWL_STYLE) & SBARS_SIZEGRIP)
+                   ? SystemMetricAt(SM_CXVSCROLL, form_.Dpi())
+                   : 0;
     int free = std::max(0, static_cast<int>(client.right) - grip - used);
     for (size_t i = 0; i < panels_.size() && springs > 0; ++i) {
         if (panels_[i].def.size != PanelSize::Spring) continue;
@@ -242,6 +243,12 @@ bool Win32StatusBar::OnOwnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& resu
         timer_ = 0;
     }
     return false;
+}
+
+void Win32StatusBar::ApplyDpi(int dpi, HFONT font) {
+    Win32ControlCore::ApplyDpi(dpi, font);
+    // The bar takes its height from its font; its form lays it out again with the panels.
+    edges_.clear();
 }
 
 void Win32StatusBar::OnDestroyed() {

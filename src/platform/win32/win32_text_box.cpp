@@ -6,6 +6,7 @@
 #include "platform/keys.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_fonts.h"
 #include "platform/win32/win32_form.h"
 
 namespace platform::win32 {
@@ -156,12 +157,21 @@ void Win32TextBox::SetSelText(std::string_view text) {
 }
 
 void Win32TextBox::SetFont(const FontDef& font) {
-    HFONT made = CreateScreenFont(font);
+    HFONT made = CreateScreenFont(font, form_.Dpi());
     if (!made) throw RuntimeError(err::InvalidPropertyValue);
     if (hwnd_) ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (ownFont_) DeleteObject(ownFont_);
     ownFont_ = made;
     font_ = font;
+}
+
+void Win32TextBox::ApplyDpi(int dpi, HFONT font) {
+    // A font the program set is made again at the new DPI; the text and the selection stay.
+    HFONT own = ownFont_ ? CreateScreenFont(font_, dpi) : nullptr;
+    Win32ControlCore::ApplyDpi(dpi, own ? own : font);
+    if (ownFont_) DeleteObject(ownFont_);
+    ownFont_ = own;
+    if (hwnd_) ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
 std::intptr_t Win32TextBox::SendMessage(unsigned message, std::uintptr_t wParam,

@@ -11,8 +11,8 @@ bool Win32ToolForm::CreateWindowNow() {
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     int width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     if (def_.width > 0 && def_.height > 0) {
-        RECT r{0, 0, TwipsToPixelsX(def_.width), TwipsToPixelsY(def_.height)};
-        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+        RECT r{0, 0, TwipsToPixels(def_.width, dpi_), TwipsToPixels(def_.height, dpi_)};
+        AdjustWindowRectAt(r, style, false, exStyle, dpi_);
         width = r.right - r.left;
         height = r.bottom - r.top;
     }
@@ -21,6 +21,7 @@ bool Win32ToolForm::CreateWindowNow() {
     CreateWindowExA(exStyle, kToolClass, caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                     width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     creating_ = outer;
+    FollowWindowDpi();
     return hwnd_ != nullptr;
 }
 

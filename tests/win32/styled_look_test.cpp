@@ -1,6 +1,6 @@
-// Under Wine the program's scroll bars are drawn plain, as Windows draws them for a program
-// without a visual-styles manifest: an arrow button has the raised 3-D edge with the dark
-// shadow at its bottom right, which the desktop style's flat buttons lack.
+// The program's scroll bars take the desktop's visual style, under Wine as on Windows, where
+// even a program without a manifest gets them so: an arrow button lacks the raised 3-D edge
+// with the dark shadow at its bottom right that the plain look draws.
 #include <gtest/gtest.h>
 
 #include "contract/contract_harness.h"
@@ -11,13 +11,17 @@ using win32_test::HwndOf;
 
 namespace {
 
-bool UnderWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+// Whether the desktop draws in a visual style (uxtheme's IsThemeActive).
+bool StyleActive() {
+    HMODULE theme = LoadLibraryA("uxtheme.dll");
+    auto active = theme ? reinterpret_cast<BOOL(WINAPI*)()>(
+                              reinterpret_cast<void*>(GetProcAddress(theme, "IsThemeActive")))
+                        : nullptr;
+    return active && active();
 }
 
-TEST(PlainLook, ScrollBarArrowsHaveTheRaisedEdge) {
-    if (!UnderWine()) GTEST_SKIP() << "Windows draws them so by itself";
+TEST(StyledLook, ScrollBarArrowsTakeTheDesktopStyle) {
+    if (!StyleActive()) GTEST_SKIP() << "the desktop draws without a visual style";
     auto form = win32_test::Platform().CreateForm(
         OneControlForm(ControlKind::MultiLineBox, "Text1", 4000, 3000));
     form->Show();
@@ -38,7 +42,7 @@ TEST(PlainLook, ScrollBarArrowsHaveTheRaisedEdge) {
     HDC dc = GetWindowDC(edit);
     const COLORREF pixel = GetPixel(dc, x, y);
     ReleaseDC(edit, dc);
-    EXPECT_EQ(pixel, GetSysColor(COLOR_3DDKSHADOW)) << std::hex << pixel;
+    EXPECT_NE(pixel, GetSysColor(COLOR_3DDKSHADOW)) << std::hex << pixel;
     form->Unload();
 }
 
