@@ -1,5 +1,5 @@
 // The program itself on real windows: start-up, new documents by shortcut, typing and the
-// caret panels, closing and the frame's own bar.
+// caret panels, the tool windows, closing and the frame's own bar.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +9,8 @@
 #include "app/document_window.h"
 #include "app/frame_window.h"
 #include "calc/calculator_window.h"
+#include "contract/contract_harness.h"
+#include "desktop/clipboard_viewer.h"
 #include "files/status_bar.h"
 #include "harness_support.h"
 #include "platform/keys.h"
@@ -205,6 +207,28 @@ TEST_F(ProgramTest, TheCalculatorOpensByItsShortcutCalculatesOnEnterAndCopiesInt
     EXPECT_EQ(calculator.txtResult().Text(), "");
     EXPECT_TRUE(calculator.chkRevers().Value());
     form.Hide();
+}
+
+// Esc in the clipboard viewer's multi-line box hides it, as its close box does (the contract
+// tests); its next opening shows the same window and leaves the focus in the document, and it
+// keeps watching the clipboard all the while.
+TEST_F(ProgramTest, EscHidesTheClipboardViewerWhichGoesOnWatching) {
+    auto& viewer = static_cast<desktop::ClipViewWindow&>(app.tools.Get("frmClipView"));
+    const HWND window = HwndOf(viewer.form()), box = HwndOf(viewer.Text1());
+    for (int opening : {1, 2}) {
+        SCOPED_TRACE(opening);
+        SetFocus(Text1());
+        PressKey(Text1(), F(4), platform::shift::Shift);
+        ASSERT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ(GetFocus(), Text1());
+        SetFocus(box);
+        PressKey(box, VK_ESCAPE);
+        win32_test::Platform().DoEvents(); // what the key posted
+        ASSERT_TRUE(IsWindow(window));
+        EXPECT_FALSE(IsWindowVisible(window));
+    }
+    ContractCopyText("copied after the viewer was closed");
+    EXPECT_EQ(viewer.Text1().Text(), "copied after the viewer was closed");
 }
 
 TEST_F(ProgramTest, TheTextIsShownInFixedsys) {
