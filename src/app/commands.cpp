@@ -58,7 +58,7 @@ void CloseDocument(Program& program, Document* doc, int) {
 }
 void CloseAll(Program& program, Document*, int) {
     platform::FrameUpdate update(program.FrameForm());
-    for (int slot = core::MaxDocuments; slot >= 1; --slot)
+    for (int slot = core::kMaxDocuments; slot >= 1; --slot)
         if (program.registry.InUse(slot)) program.registry.Window(slot)->form().Close();
 }
 // Exit goes the way of closing the frame, with its save questions.

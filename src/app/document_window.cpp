@@ -47,7 +47,7 @@ platform::FormDef DocumentFormDef() {
 
 } // namespace
 
-Document::Document(App& app) : app_(app) {
+DocumentWindow::DocumentWindow(App& app) : app_(app) {
     form_ = app_.frame().form().CreateChild(DocumentFormDef());
     auto run = [this](const std::string& name, int index) { RunCommand(app_, this, name, index); };
     menu_ = app_.platform.CreateMenu(DocumentMenuTree(), run);
@@ -68,7 +68,7 @@ Document::Document(App& app) : app_(app) {
     Text1().onPaste = [this] { RunCommand(app_, this, "mnuEditPaste", -1); };
 }
 
-Document::~Document() {
+DocumentWindow::~DocumentWindow() {
     // The form goes after this part of the object (core::Document holds it): nothing that its
     // destruction raises may reach these handlers.
     form_->onDeactivate = nullptr;
@@ -79,7 +79,7 @@ Document::~Document() {
     Text1().onPaste = nullptr;
 }
 
-void Document::Form_Load() {
+void DocumentWindow::Form_Load() {
     // One window stays maximised; a second one never opens inside a maximised first one.
     if (app_.registry.Count() == 1) {
         form_->SetState(platform::WindowState::Maximized);
@@ -93,46 +93,46 @@ void Document::Form_Load() {
         menu_->SetChecked(item, frameMenu.Checked(item));
 }
 
-void Document::Form_Resize() {
+void DocumentWindow::Form_Resize() {
     if (form_->State() == platform::WindowState::Minimized) return;
     platform::TextBox& text1 = Text1();
     int height = static_cast<int>(core::LargerOf(0, form_->ScaleHeight() - StatusBar1().Height()));
     text1.Move(0, 0, form_->ScaleWidth(), height);
 }
 
-void Document::Form_Deactivate() {
+void DocumentWindow::Form_Deactivate() {
     app_.search.Invalidate();
 }
 
 // Asked before the window closes, whatever closes it; the window that asks need not be the
 // active one.
-void Document::Form_QueryUnload(platform::UnloadMode, bool& cancel) {
+void DocumentWindow::Form_QueryUnload(platform::UnloadMode, bool& cancel) {
     if (core::HasFlag(Text1(), core::flag::Modified) && files::AskSaveChanges(app_, *this))
         cancel = true;
 }
 
-void Document::Form_Unload() {
+void DocumentWindow::Form_Unload() {
     int slot = Slot();
-    if (slot >= 1 && slot <= core::MaxDocuments && app_.registry.InUse(slot)) {
+    if (slot >= 1 && slot <= core::kMaxDocuments && app_.registry.InUse(slot)) {
         app_.registry.Free(slot);
         app_.registry.Lower();
     }
     if (app_.registry.Count() == 1) app_.MaximiseNormalDocuments();
 }
 
-void Document::Text1_Change() {
+void DocumentWindow::Text1_Change() {
     core::SetFlag(Text1(), core::flag::TextPresent);
     core::SetFlag(Text1(), core::flag::Modified);
     app_.search.Invalidate();
 }
 
-void Document::Text1_KeyUp(int, int) {
+void DocumentWindow::Text1_KeyUp(int, int) {
     files::ShowCaretPosition(app_);
 }
-void Document::Text1_Click() {
+void DocumentWindow::Text1_Click() {
     files::ShowCaretPosition(app_);
 }
-void Document::Text1_OLEDragDrop(const platform::DropData& data) {
+void DocumentWindow::Text1_OLEDragDrop(const platform::DropData& data) {
     desktop::DropOnDocument(app_, *this, data);
 }
 

@@ -8,7 +8,7 @@ namespace platform::win32 {
 namespace {
 
 std::string KeyPath(std::string_view app, std::string_view section) {
-    return "Software\\Scrivex\\" + CString(app) + "\\" + CString(section);
+    return "Software\\Scrivex\\" + TextUpToNul(app) + "\\" + TextUpToNul(section);
 }
 
 } // namespace
@@ -18,7 +18,7 @@ std::string Win32SettingsStore::Read(std::string_view app, std::string_view sect
     RegistryKey hkey = RegistryKey::Open(HKEY_CURRENT_USER, KeyPath(app, section), KEY_READ);
     if (!hkey) return std::string(defaultValue);
     DWORD type = 0, size = 0;
-    std::string name = CString(key);
+    std::string name = TextUpToNul(key);
     if (RegQueryValueExA(hkey.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
             ERROR_SUCCESS ||
         type != REG_SZ)
@@ -34,8 +34,8 @@ void Win32SettingsStore::Write(std::string_view app, std::string_view section, s
                                std::string_view value) {
     RegistryKey hkey = RegistryKey::Create(HKEY_CURRENT_USER, KeyPath(app, section), KEY_WRITE);
     if (!hkey) return;
-    std::string text = CString(value);
-    RegSetValueExA(hkey.get(), CString(key).c_str(), 0, REG_SZ,
+    std::string text = TextUpToNul(value);
+    RegSetValueExA(hkey.get(), TextUpToNul(key).c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>(text.size() + 1));
 }
@@ -43,7 +43,7 @@ void Win32SettingsStore::Write(std::string_view app, std::string_view section, s
 void Win32SettingsStore::Delete(std::string_view app, std::string_view section,
                                 std::string_view key) {
     RegistryKey hkey = RegistryKey::Open(HKEY_CURRENT_USER, KeyPath(app, section), KEY_WRITE);
-    if (hkey) RegDeleteValueA(hkey.get(), CString(key).c_str());
+    if (hkey) RegDeleteValueA(hkey.get(), TextUpToNul(key).c_str());
 }
 
 } // namespace platform::win32
