@@ -60,8 +60,6 @@ void ContractCopyText(std::string_view text);
 void ContractCopyBitmap();
 void ContractMouseMove(platform::PictureBox& box, int x, int y);
 
-// The user presses a key that makes a character in a text box of a form.
-void PressCharacterKeyAsUser(platform::Form& form, platform::TextBox& box, int key, char character);
 // The user double-clicks the text of a list box's item.
 void DoubleClickAsUser(platform::ListBox& list, int index);
 // The user switches the mode of a lock key (Insert, Caps Lock, Num Lock, Scroll Lock) on or off;

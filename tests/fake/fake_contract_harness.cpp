@@ -101,12 +101,6 @@ void ContractMouseMove(platform::PictureBox& box, int x, int y) {
     dynamic_cast<fake::FakePictureBox&>(box).MouseMove(x, y);
 }
 
-void PressCharacterKeyAsUser(platform::Form& form, platform::TextBox& box, int key,
-                             char character) {
-    dynamic_cast<fake::FakeForm&>(form).PressCharacterKey(dynamic_cast<fake::FakeTextBox&>(box),
-                                                          key, character);
-}
-
 void DoubleClickAsUser(platform::ListBox& list, int index) {
     dynamic_cast<fake::FakeListBox&>(list).DoubleClick(index);
 }

@@ -246,13 +246,6 @@ void FakeForm::PressKey(int key, int shift) {
     }
 }
 
-void FakeForm::PressCharacterKey(FakeTextBox& box, int key, char character) {
-    PressKey(key);
-    int ascii = static_cast<unsigned char>(character);
-    if (keyPreview_ && onKeyPress) onKeyPress(ascii);
-    if (ascii != 0) box.Type(std::string(1, static_cast<char>(ascii)));
-}
-
 // ---- file system ----
 
 void FakeFileSystem::Fail(std::string op, int error, int nth, int times) {

@@ -83,10 +83,6 @@ class FakeForm : public platform::MdiFrame {
     // first; then, as in a dialog, Enter presses the default button and Esc the cancel button
     // or, with no cancel button, reaches the key preview as the character 27.
     void PressKey(int key, int shift = 0);
-    // A key that makes a character, pressed in a text box of this window: the key goes down,
-    // then the character arrives, each seen first by the key preview, which may change the
-    // character or swallow it (0).
-    void PressCharacterKey(FakeTextBox& box, int key, char character);
     std::string name;
     // Repaints of the frame's document area: one per document window moved or resized while
     // redraw is not held, and one when the hold ends.

@@ -359,54 +359,47 @@ TEST(SaveSequence, FailedSavesInARowNeverLoseTheLastWholeContent) {
 
 // A backup on the disk that this run did not make (its save broke off before a restart) may be
 // the only whole copy of the file. Whatever the next save meets, that copy is kept under a
-// free name and the user is told where; only a backup the save made itself is removed.
+// free name and the user is told where; a backup that cannot be moved stops the save.
 TEST(SaveAfterRestart, ABackupFoundOnTheDiskIsKept) {
-    const std::string kept1 = "C:\\docs\\~Scrivex.kept.1.notes.txt";
-    const std::string kept2 = "C:\\docs\\~Scrivex.kept.2.notes.txt";
+    const std::string kept = "~Scrivex.kept.", kept1 = "C:\\docs\\" + kept + "1.notes.txt";
     struct Case {
         const char* failing; // the operation that fails once, answered with Ignore
-        bool kept1Taken;
-        std::string keptAs; // empty: the backup could not be moved and stays where it was
-        std::string file;   // the file afterwards
-        const char* backup; // this save's own backup afterwards, if any
+        int keptAs;          // the number of the free name; 0: the backup stays where it was
+        const char* file;    // the file afterwards
     };
     const Case cases[] = {
-        {"", false, kept1, "xpart of", nullptr},
-        {"", true, kept2, "xpart of", nullptr},
-        {"Copy", false, kept1, "part of", nullptr}, // the disk is full
-        {"Write", false, kept1, "xpar", "part of"},
-        {"Rename", false, "", "part of", "the whole old text"},
+        {"", 1, "xpart of"},
+        {"", 2, "xpart of"},    // kept.1 is taken
+        {"Copy", 1, "part of"}, // the disk is full
+        {"Rename", 0, "part of"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.failing) + (c.kept1Taken ? " kept.1 taken" : ""));
+        SCOPED_TRACE(std::string(c.failing) + " kept as " + std::to_string(c.keptAs));
         fake::FakePlatform p;
         auto& disk = p.files.files;
         disk[kPath] = "part of";
         disk[kBackup] = "the whole old text";
-        if (c.kept1Taken) disk[kept1] = "another";
+        if (c.keptAs == 2) disk[kept1] = "another";
         app::App a(p);
         a.Start();
         files::OpenFile(a, kPath, 1);
-        core::Document& d = *a.ActiveDocument();
-        dynamic_cast<fake::FakeTextBox&>(d.Text1()).Type("x");
+        dynamic_cast<fake::FakeTextBox&>(a.ActiveDocument()->Text1()).Type("x");
         if (*c.failing) p.files.Fail(c.failing, err::DiskFull);
         p.answers.assign(10, Answer::Ignore);
-        files::SaveDocument(a, d);
+        files::SaveDocument(a, *a.ActiveDocument());
 
+        const std::string keptAs = kept + std::to_string(c.keptAs) + ".notes.txt";
         EXPECT_EQ(disk[kPath], c.file);
-        EXPECT_EQ(disk.contains(kBackup), c.backup != nullptr);
-        if (c.backup) {
-            EXPECT_EQ(disk[kBackup], c.backup);
-        }
-        if (c.keptAs.empty()) continue;
-        EXPECT_EQ(disk[c.keptAs], "the whole old text");
-        if (c.kept1Taken) {
+        EXPECT_EQ(disk.contains(kBackup), c.keptAs == 0);
+        EXPECT_EQ(disk[c.keptAs ? "C:\\docs\\" + keptAs : kBackup], "the whole old text");
+        if (c.keptAs == 2) {
             EXPECT_EQ(disk[kept1], "another");
         }
+        if (c.keptAs == 0) continue;
         ASSERT_FALSE(p.messages.empty());
         EXPECT_EQ(p.messages[0].text,
                   "A backup copy of notes.txt from an earlier save was found.\r\nIt may be the "
                   "only whole copy of the file, so it was kept as " +
-                      c.keptAs.substr(8) + ".");
+                      keptAs + ".");
     }
 }

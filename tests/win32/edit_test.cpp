@@ -1,6 +1,9 @@
 // The editing commands in the program on real windows: the Edit menu's grey items, the real
-// clipboard shared with other programs, case and lines on a full text, the inserts.
+// clipboard shared with other programs, a paste too long to fit, case and lines on a full
+// text, the inserts.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app/app.h"
 #include "app/frame_window.h"
@@ -139,4 +142,34 @@ TEST_F(EditProgramTest, InsertsWriteTheSystemsDateAndTime) {
     ASSERT_EQ(now.size(), date.size() + 8) << now;
     EXPECT_EQ(now[date.size() + 2], ':');
     EXPECT_EQ(now[date.size() + 5], ':');
+}
+
+// A clipboard text longer than a document has room for, pasted by the edit control's own ways
+// (each sends it WM_PASTE; Shift+Ins: the contract tests), goes through the program's Paste,
+// which refuses it (its message: the host tests).
+TEST(EditProgramLimits, APasteLongerThanTheRoomChangesNothingWhicheverWayItComes) {
+    win32_test::ScriptedPlatform platform;
+    app::App app{platform};
+    app.Start();
+    app.frame().form().onActivate = nullptr;
+    platform::TextBox& text1 = app.ActiveDocument()->Text1();
+    const HWND box = HwndOf(text1);
+    OtherProgramPutsText(std::string(70000, 'c'));
+    const std::function<void()> ways[] = {
+        [box] { PressKey(box, 'V', shift::Ctrl); },
+        // The context menu's Paste, by its access key waiting for the menu.
+        [box] {
+            PostMessageA(box, WM_CHAR, 'p', 1);
+            SendMessageA(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
+        },
+    };
+    for (const auto& paste : ways) {
+        SCOPED_TRACE(&paste - ways);
+        text1.SetText("before");
+        platform.shown.clear();
+        paste();
+        platform.DoEvents();
+        EXPECT_TRUE(text1.Text() == "before");
+        EXPECT_EQ(platform.shown.size(), 1u);
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 platform::Platform& ContractPlatform() {
     static platform::win32::Win32Platform platform;
@@ -227,19 +228,7 @@ void ContractMouseMove(platform::PictureBox& box, int x, int y) {
     SendMessageA(win32_test::HwndOf(box), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
-// ---- keys, clicks and pop-up menus as the user makes them ----
-
-void PressCharacterKeyAsUser(platform::Form&, platform::TextBox& box, int key, char character) {
-    // As the message loop delivers them: the key, then its character. A dialog's key handling
-    // translates the key itself; that character is taken back so that the one given arrives.
-    HWND hwnd = win32_test::HwndOf(box);
-    MSG msg{hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {}};
-    if (!platform::win32::Win32Platform::PreTranslate(msg)) DispatchMessageA(&msg);
-    while (PeekMessageA(&msg, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    }
-    msg = MSG{hwnd, WM_CHAR, static_cast<unsigned char>(character), 1, 0, {}};
-    if (!platform::win32::Win32Platform::PreTranslate(msg)) DispatchMessageA(&msg);
-}
+// ---- clicks, lock keys and pop-up menus as the user makes them ----
 
 void DoubleClickAsUser(platform::ListBox& list, int index) {
     HWND hwnd = win32_test::HwndOf(list);
@@ -264,27 +253,22 @@ void SwitchLockKeyAsUser(platform::StatusBar&, platform::PanelStyle key, bool on
 }
 
 namespace {
-// The access key of the item to choose in the next pop-up menu, and the timer that types it.
+// The access key still to type in the next pop-up menu; 0 once typed.
 char popupKey = 0;
-bool popupKeyTyped = false;
 } // namespace
 
 std::shared_ptr<void> ChooseInNextPopup(platform::Menu& menu, std::string_view item) {
     const std::string& caption = menu.Items()[menu.Find(item)].def.caption;
-    size_t amp = caption.find('&');
-    popupKey = amp + 1 < caption.size() ? caption[amp + 1] : 0;
-    popupKeyTyped = false;
+    popupKey = caption[caption.find('&') + 1];
     // The pop-up menu's own loop runs the timer: the first tick with the menu up types the
     // key; the next closes a menu that is still up (the item could not be chosen).
     UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
         HWND popup = FindWindowA("#32768", nullptr);
         if (!popup || !IsWindowVisible(popup)) return;
-        if (popupKeyTyped) {
+        if (popupKey)
+            PostMessageA(popup, WM_CHAR, static_cast<unsigned char>(std::exchange(popupKey, 0)), 1);
+        else
             EndMenu();
-            return;
-        }
-        popupKeyTyped = true;
-        PostMessageA(popup, WM_CHAR, static_cast<unsigned char>(popupKey), 1);
     });
     return std::shared_ptr<void>(nullptr, [timer](void*) { KillTimer(nullptr, timer); });
 }

@@ -49,7 +49,6 @@ class ScriptedPlatform : public platform::win32::Win32Platform {
 
     std::deque<platform::Answer> answers;
     std::vector<Shown> shown;
-    bool realBoxes = false; // show the system's boxes instead, for a DialogDriver to answer
     std::string commandLine;
 };
 

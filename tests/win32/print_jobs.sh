@@ -74,7 +74,7 @@ words=$(tr -s ' ' '\n' <<<"$wrapped" | grep -v '^$' | tr '\n' ' ')
 expected=$(for i in $(seq 1 40); do printf 'alpha%02d ' $i; done)
 [ "$words" = "$expected" ] || fail "the wrapped words differ: $words"
 run=$(grep -x '[0-9]*' <<<"$text_a" | tr -d '\n')
-expected=$(for i in $(seq 1 30); do printf '0123456789'; done)
+expected=$(printf '7%.0s' $(seq 300))
 [ "$run" = "$expected" ] || fail "the run of digits was not wrapped whole: $run"
 [ "$(tail -1 <<<"$text_a")" = "last line" ] || fail "last line of the first job"
 # Nothing runs into the right margin of three quarters of an inch (54 points), however long

@@ -20,14 +20,6 @@ std::string LongLine() {
     return line;
 }
 
-// Three hundred digits without a blank: wrapped wherever the width ends.
-std::string UnbrokenRun() {
-    std::string run;
-    for (int i = 0; i < 30; ++i)
-        run += "0123456789";
-    return run;
-}
-
 // Lines "Line 001" to "Line 150": more than two pages.
 std::string ManyLines() {
     std::string text;
@@ -52,8 +44,9 @@ TEST(ProgramPrinting, PrintAllSendsOneJobPerDocument) {
 
     core::Document* first = app.ActiveDocument();
     first->form().SetCaption("ScrivexPrintA");
+    // Three hundred digits without a blank: wrapped wherever the width ends.
     first->Text1().SetText("First document\r\nsecond line\r\n\r\n" + LongLine() + "\r\n" +
-                           UnbrokenRun() + "\r\nlast line");
+                           std::string(300, '7') + "\r\nlast line");
     ASSERT_TRUE(app.NewDocument());
     core::Document* second = app.ActiveDocument();
     second->form().SetCaption("ScrivexPrintB");

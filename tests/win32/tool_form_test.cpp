@@ -124,6 +124,24 @@ TEST_F(ToolForms, KeyPreviewSeesKeysFirstAndCanSwallowThem) {
     EXPECT_EQ(changes, 2); // one per typed character that arrived
 }
 
+TEST_F(ToolForms, WithoutKeyPreviewTheFormSeesNoKeys) {
+    FormDef def;
+    def.kind = FormKind::Tool;
+    def.controls.push_back(Control(ControlKind::TextBox, "txtMath", 120, 0));
+    auto plain = win32_test::Platform().CreateForm(def);
+    int seen = 0;
+    plain->onKeyDown = [&](int, int) { ++seen; };
+    plain->onKeyPress = [&](int&) { ++seen; };
+    plain->Show();
+    auto& box = plain->Get<TextBox>("txtMath");
+    box.SetFocus();
+    Post(HwndOf(box), WM_KEYDOWN, VK_LEFT);
+    TypeChar(HwndOf(box), 'x');
+    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(box.Text(), "x");
+    plain->Unload();
+}
+
 TEST_F(ToolForms, EscReachesTheKeyPreviewAsACharacterOnlyWithoutACancelButton) {
     std::vector<int> presses;
     form->onKeyPress = [&](int& ascii) { presses.push_back(ascii); };
