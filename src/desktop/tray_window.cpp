@@ -40,6 +40,7 @@ void TrayWindow::Form_Load() {
 }
 
 bool TrayWindow::AddIcon() {
+    *addWaiting_ = false;
     record_ = platform::TrayIconRecord{&picSystray(), 0, kTrayCallbackMessage,
                                        picSystray().DragIcon(), text::TrayTip};
     platform::TrayIcons& tray = program_.platform.Desktop().Tray();
@@ -52,8 +53,16 @@ bool TrayWindow::AddIcon() {
 }
 
 void TrayWindow::DeleteIcon() {
+    *addWaiting_ = false;
     program_.platform.Desktop().Tray().Delete(record_);
     iconUp_ = false;
+}
+
+void TrayWindow::AddIconWhenIdle() {
+    *addWaiting_ = true;
+    program_.FrameForm().RunWhenIdle([this, waiting = std::weak_ptr<bool>(addWaiting_)] {
+        if (auto still = waiting.lock(); still && *still) AddIcon();
+    });
 }
 
 void TrayWindow::TaskbarCreated() {

@@ -40,6 +40,34 @@ TEST_F(TrayTest, StartPutsTheIconUpFromTheHiddenTrayWindow) {
     EXPECT_EQ(Marks(), (std::vector<bool>{true, true}));
 }
 
+// The mark is on from the frame's load; the icon goes up once the program waits for input,
+// unless a switch or the exit has decided otherwise by then. The shell never gets it twice.
+TEST(TrayStart, TheIconGoesUpOnceTheProgramWaitsUnlessASwitchOrTheExitCameFirst) {
+    struct Case {
+        int switches;
+        bool exit;
+        size_t before, after; // icons shown before and after the program waits for input
+    } cases[] = {{0, false, 0, 1}, {1, false, 0, 0}, {2, false, 1, 1}, {0, true, 0, 0}};
+    for (const Case& c : cases) {
+        fake::FakePlatform p;
+        app::App a(p);
+        a.Start();
+        for (int i = 0; i < c.switches; ++i)
+            a.ActiveDocument()->menu().Choose(
+                a.ActiveDocument()->menu().Find("mnuViewShowSystray"));
+        if (c.exit) p.frame->Close(platform::UnloadMode::Code);
+        SCOPED_TRACE(testing::Message() << c.switches << " switches, exit " << c.exit);
+        if (!c.exit) {
+            EXPECT_EQ(a.FrameMenu().Checked("mnuViewShowSystray"), c.switches != 1);
+        }
+        EXPECT_EQ(p.desktop.tray.shown.size(), c.before);
+        p.frame->RunIdleTasks();
+        EXPECT_EQ(p.desktop.tray.shown.size(), c.after);
+        for (const platform::TrayIconRecord& icon : p.desktop.tray.shown)
+            EXPECT_EQ(icon.id, 1);
+    }
+}
+
 TEST_F(TrayTest, SystraySwitchKeepsEveryTreeInStepAndTheIconFollows) {
     Start();
     app.NewDocument();
