@@ -55,6 +55,7 @@ class TrayWindow : public core::ToolWindow {
     std::unique_ptr<platform::Menu> menu_;
     platform::TrayIconRecord record_;
     bool iconUp_ = false;
+    bool listening_ = false; // to the shell's announcement of a new taskbar
     // Shared with the waiting add, which finds it gone with this window.
     std::shared_ptr<bool> addWaiting_ = std::make_shared<bool>(false);
 };
