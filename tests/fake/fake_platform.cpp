@@ -567,14 +567,6 @@ std::string FakePlatform::SpecialFolder(int folder) {
     return it->second;
 }
 
-void FakeForm::RunIdleTasks() {
-    while (!idleTasks_.empty()) {
-        std::function<void()> task = std::move(idleTasks_.front());
-        idleTasks_.pop_front();
-        task();
-    }
-}
-
 void FakePlatform::DoEvents() {
     ++doEventsCalls;
     while (!pendingEvents.empty()) {

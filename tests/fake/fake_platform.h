@@ -66,7 +66,13 @@ class FakeForm : public platform::MdiFrame {
 
     // Test side.
     // The program waits for input: the tasks left for then run, and those they leave in turn.
-    void RunIdleTasks();
+    void RunIdleTasks() {
+        for (size_t i = 0; i < idleTasks_.size(); ++i) {
+            std::function<void()> task = idleTasks_[i]; // a task may add more
+            task();
+        }
+        idleTasks_.clear();
+    }
     platform::Menu* OwnMenu() const { return menu_; }
     const std::vector<FakeForm*>& Children() const { return children_; } // front: active
     void Activate(FakeForm* child); // the user clicks into a document window
@@ -92,7 +98,7 @@ class FakeForm : public platform::MdiFrame {
     void ChildGone(FakeForm* child);
     void ChildMoved();
     bool redrawHeld_ = false;
-    std::deque<std::function<void()>> idleTasks_;
+    std::vector<std::function<void()>> idleTasks_;
 
     FakeForm* frame_; // the frame a document window lives in; null for others
     bool isFrame_;
