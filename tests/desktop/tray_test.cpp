@@ -40,8 +40,7 @@ TEST_F(TrayTest, StartPutsTheIconUpFromTheHiddenTrayWindow) {
     EXPECT_EQ(Marks(), (std::vector<bool>{true, true}));
 }
 
-// The icon goes up once the program waits for input, unless a switch or the exit came first;
-// the shell never gets it twice.
+// The icon waits for the program to wait for input; a switch or the exit before then decides.
 TEST(TrayStart, TheIconWaitsForTheProgramToWaitAndASwitchOrTheExitDecidesFirst) {
     for (int switches : {1, 2, -1}) { // -1: the program ends first
         fake::FakePlatform p;
