@@ -37,13 +37,13 @@ class BenchPlatform : public platform::win32::Win32Platform {
 void OpenAll(app::App& app, BenchPlatform& platform) {
     app.Start();
     platform.DoEvents();
-    while (app.registry.Count() < core::MaxDocuments)
+    while (app.registry.Count() < core::kMaxDocuments)
         app.NewDocument();
     platform.DoEvents();
 }
 
-app::Document& Active(app::App& app) {
-    return static_cast<app::Document&>(*app.ActiveDocument());
+app::DocumentWindow& Active(app::App& app) {
+    return static_cast<app::DocumentWindow&>(*app.ActiveDocument());
 }
 
 void EndProgram(app::App& app, BenchPlatform& platform) {

@@ -116,7 +116,7 @@ void Arrange(int runs) {
     app.Start();
     app.frame().form().onActivate = nullptr;
     app.frame().form().Show();
-    while (app.registry.Count() < core::MaxDocuments)
+    while (app.registry.Count() < core::kMaxDocuments)
         app.NewDocument();
     platform.DoEvents();
     const char* names[] = {"tile horizontally", "tile vertically", "cascade", "rows", "columns"};

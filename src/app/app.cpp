@@ -48,14 +48,14 @@ void App::Start() {
 }
 
 bool App::NewDocument() {
-    if (registry.Count() == core::MaxDocuments) {
+    if (registry.Count() == core::kMaxDocuments) {
         platform.MsgBox(text::TooManyWindows, platform::mb::OkOnly, core::text::AppTitle);
         return false;
     }
     registry.Raise();
     int slot = registry.FirstFree();
-    auto made = std::make_unique<Document>(*this);
-    Document& doc = *made;
+    auto made = std::make_unique<DocumentWindow>(*this);
+    DocumentWindow& doc = *made;
     registry.Take(slot, std::move(made));
     doc.Form_Load();
     doc.form().SetTag(std::to_string(slot));

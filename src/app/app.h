@@ -10,7 +10,7 @@
 
 namespace app {
 
-class Document;
+class DocumentWindow;
 class Frame;
 class TrayMenu;
 

@@ -11,12 +11,12 @@ namespace app {
 
 class App;
 
-class Document : public core::Document {
+class DocumentWindow : public core::Document {
   public:
     // Creates the window inside the frame; Form_Load runs separately, as the registry wants
     // the window stored in its slot before it loads.
-    explicit Document(App& app);
-    ~Document() override;
+    explicit DocumentWindow(App& app);
+    ~DocumentWindow() override;
 
     void Form_Load();
 

@@ -28,13 +28,13 @@ platform::FormDef CalculatorFormDef() {
         {K::Label,     "Label3",          "Use previous result as argument", 2400, 1440, 2295, 285, 13, false},
     };
     // clang-format on
-    platform::FormDef def =
-        core::ToolFormFromTable(CalculatorWindow::kFormName, kCalculatorTitle, 4725, 2250, rows);
+    platform::FormDef def = core::ToolFormFromTable(CalculatorWindow::kFormName,
+                                                    text::CalculatorTitle, 4725, 2250, rows);
     def.keyPreview = true;
     core::Control(def, "cmd").isDefault = true;
     core::Control(def, "cmbVars").items = {"x", "y", "z"};
-    core::Control(def, "cmbVars").tooltip = kVariablePickTip;
-    core::Control(def, "txtVars").tooltip = kVariableValueTip;
+    core::Control(def, "cmbVars").tooltip = text::VariablePickTip;
+    core::Control(def, "txtVars").tooltip = text::VariableValueTip;
     return def;
 }
 
@@ -73,7 +73,8 @@ void CalculatorWindow::Form_Load() {
     // RND draws from a generator seeded once, from the clock.
     const int seconds = program_.platform.SecondsSinceMidnight();
     calculator_ = std::make_unique<Calculator>(static_cast<std::uint32_t>(seconds), [this] {
-        program_.platform.MsgBox(kEvaluationErrorText, platform::mb::OkOnly, kCalculatorTitle);
+        program_.platform.MsgBox(text::EvaluationError, platform::mb::OkOnly,
+                                 text::CalculatorTitle);
     });
     // The operator table is built once for the whole program (Operators()).
     const platform::IconHandle icon = program_.ProgramIcon();

@@ -9,7 +9,7 @@ DocumentRegistry::DocumentRegistry() = default;
 DocumentRegistry::~DocumentRegistry() = default;
 
 int DocumentRegistry::FirstFree() const {
-    for (int slot = 1; slot <= MaxDocuments; ++slot)
+    for (int slot = 1; slot <= kMaxDocuments; ++slot)
         if (!slots_[slot].inUse) return slot;
     return 0;
 }

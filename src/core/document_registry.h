@@ -9,7 +9,7 @@ namespace core {
 
 class Document;
 
-inline constexpr int MaxDocuments = 64;
+inline constexpr int kMaxDocuments = 64;
 
 class DocumentRegistry {
   public:
@@ -36,7 +36,7 @@ class DocumentRegistry {
         std::unique_ptr<Document> window;
         bool inUse = false;
     };
-    std::array<Slot, MaxDocuments + 1> slots_; // numbered 1 to 64; 0 unused
+    std::array<Slot, kMaxDocuments + 1> slots_; // numbered 1 to 64; 0 unused
     std::int16_t count_ = 0;
 };
 

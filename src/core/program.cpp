@@ -23,7 +23,7 @@ Program::~Program() {
 Document* Program::ActiveDocument() {
     platform::Form* active = FrameForm().ActiveChild();
     if (!active) return nullptr;
-    for (int slot = 1; slot <= MaxDocuments; ++slot) {
+    for (int slot = 1; slot <= kMaxDocuments; ++slot) {
         Document* doc = registry.Window(slot);
         if (doc && registry.InUse(slot) && &doc->form() == active) return doc;
     }
@@ -38,7 +38,7 @@ Document& Program::RequireActiveDocument() {
 
 std::vector<Document*> Program::OpenDocuments() {
     std::vector<Document*> open;
-    for (int slot = 1; slot <= MaxDocuments; ++slot)
+    for (int slot = 1; slot <= kMaxDocuments; ++slot)
         if (registry.InUse(slot) && registry.Window(slot)) open.push_back(registry.Window(slot));
     return open;
 }

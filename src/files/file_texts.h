@@ -22,7 +22,7 @@ inline constexpr const char* BinaryWarning =
 inline constexpr const char* BackupPrefix = "~Scrivex.temporary.";
 inline constexpr const char* FileErrorTitle = "File error";
 inline constexpr const char* KeptPrefix = "~Scrivex.kept.";
-inline std::string KeptBackupMessage(const std::string& name, const std::string& kept) {
+inline std::string KeptBackup(const std::string& name, const std::string& kept) {
     return "A backup copy of " + name + " from an earlier save was found.\r\n" +
            "It may be the only whole copy of the file, so it was kept as " + kept + ".";
 }

@@ -38,7 +38,7 @@ void KeepFoundBackup(core::Program& app, const std::string& backup, const std::s
     for (int n = 1; kept.empty() || fs.Exists(folder + kept); ++n)
         kept = text::KeptPrefix + std::to_string(n) + "." + name;
     fs.Rename(backup, folder + kept);
-    app.platform.MsgBox(text::KeptBackupMessage(name, kept),
+    app.platform.MsgBox(text::KeptBackup(name, kept),
                         platform::mb::Exclamation | platform::mb::OkOnly, text::FileErrorTitle);
 }
 

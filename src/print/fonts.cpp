@@ -58,7 +58,7 @@ void ChooseGlobalFont(core::Program& program) {
     core::RunTrapped(program.platform, [&](core::ErrorTrap& trap) {
         platform::CommonDialog& dialog = program.comDlg();
         ShowFontDialog(trap, dialog, platform::cdl::ScreenFonts);
-        for (int slot = 1; slot <= core::MaxDocuments; ++slot)
+        for (int slot = 1; slot <= core::kMaxDocuments; ++slot)
             if (program.registry.InUse(slot))
                 ApplyChoice(trap, dialog, program.registry.Window(slot)->Text1());
     });

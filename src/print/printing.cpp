@@ -74,7 +74,7 @@ void PrintAllDocuments(core::Program& program) {
     core::RunTrapped(program.platform, [&](core::ErrorTrap& trap) {
         HandlePrinterError(trap, program.platform);
         platform::Printer& printer = program.platform.PrinterService();
-        for (int slot = 1; slot <= core::MaxDocuments; ++slot) {
+        for (int slot = 1; slot <= core::kMaxDocuments; ++slot) {
             if (!program.registry.InUse(slot)) continue;
             core::Document& doc = *program.registry.Window(slot);
             trap.Step([&] { PrintJob(printer, JobTitle(doc), doc.Text1().Text()); });

@@ -32,7 +32,7 @@ platform::FormDef FindFormDef() {
     };
     // clang-format on
     platform::FormDef def =
-        core::ToolFormFromTable(FindDialog::kFormName, kFindCaption, 4935, 1275, rows);
+        core::ToolFormFromTable(FindDialog::kFormName, text::FindCaption, 4935, 1275, rows);
     def.keyPreview = true;
     core::Control(def, "cmdFind").isDefault = true;
     core::Control(def, "cmdCancel").isCancel = true; // Esc anywhere in the dialog
@@ -178,7 +178,7 @@ void FindDialog::Find() {
             stale = true;
         }
     }
-    const int summary = AppendLine(list, FindSummaryText(n), line::FindSummary, false);
+    const int summary = AppendLine(list, text::FindSummary(n), line::FindSummary, false);
     list.SetListIndex(summary);
     // A text that changed, or a document left, while events ran makes offsets of several texts:
     // such a list stays stale, so that Replace and Find next never act on it.
@@ -214,8 +214,9 @@ void FindDialog::Replace() {
     if (length > platform::kMultiLineCapacity) {
         // The control would cut what passes its capacity: nothing changes, and the user hears
         // by how much the text would be too long.
-        program_.platform.MsgBox(ReplaceTooLongText(static_cast<long long>(offsets.size()), length),
-                                 platform::mb::Exclamation, kFindCaption);
+        program_.platform.MsgBox(text::ReplaceTooLong(static_cast<long long>(offsets.size()),
+                                                      length, platform::kMultiLineCapacity),
+                                 platform::mb::Exclamation, text::FindCaption);
     } else if (!offsets.empty()) {
         // One edit of the changed span: fast, and one Undo brings the old text back.
         const ReplacePlan plan = PlanReplace(text, offsets, findLength, replacement);
@@ -225,7 +226,8 @@ void FindDialog::Replace() {
         text1.SetSelStart(plan.caret);
         replaced = plan.count;
     }
-    const int summary = AppendLine(list, ReplaceSummaryText(replaced), line::ReplaceSummary, false);
+    const int summary =
+        AppendLine(list, text::ReplaceSummary(replaced), line::ReplaceSummary, false);
     list.SetListIndex(summary);
 }
 

@@ -39,7 +39,7 @@ namespace {
 
 // The number typed into the go-to input box, when it is one within the bounds.
 std::optional<double> AskNumber(core::Program& program, std::string_view prompt, double low) {
-    const std::string answer = program.platform.InputBox(prompt, kGotoTitle, "");
+    const std::string answer = program.platform.InputBox(prompt, text::GotoTitle, "");
     std::optional<double> number = ReadGotoNumber(answer, program.platform.Numbers().decimal);
     if (!number || *number < low || *number > 65535) return std::nullopt;
     return number;
@@ -48,7 +48,7 @@ std::optional<double> AskNumber(core::Program& program, std::string_view prompt,
 } // namespace
 
 void GotoLine(core::Program& program) {
-    const std::optional<double> number = AskNumber(program, kGotoLinePrompt, 1);
+    const std::optional<double> number = AskNumber(program, text::GotoLinePrompt, 1);
     core::Document* doc = number ? program.ActiveDocument() : nullptr;
     if (!doc) return;
     platform::TextBox& text1 = doc->Text1();
@@ -60,7 +60,7 @@ void GotoLine(core::Program& program) {
 }
 
 void GotoPos(core::Program& program) {
-    const std::optional<double> number = AskNumber(program, kGotoPosPrompt, 0);
+    const std::optional<double> number = AskNumber(program, text::GotoPosPrompt, 0);
     core::Document* doc = number ? program.ActiveDocument() : nullptr;
     if (!doc) return;
     platform::TextBox& text1 = doc->Text1();

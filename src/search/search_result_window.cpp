@@ -14,11 +14,11 @@ platform::FormDef SearchResultFormDef() {
     static const core::FormRow rows[] = {
         {K::ListBox, "List1", "", 0, 0, 4935, 2610, 0, true},
     };
-    platform::FormDef def =
-        core::ToolFormFromTable(SearchResultWindow::kFormName, kResultCaption, 4935, 2610, rows);
+    platform::FormDef def = core::ToolFormFromTable(SearchResultWindow::kFormName,
+                                                    text::ResultCaption, 4935, 2610, rows);
     def.keyPreview = true;
     core::Control(def, "List1").checkBoxes = true;
-    core::Control(def, "List1").tooltip = kResultTip;
+    core::Control(def, "List1").tooltip = text::ResultTip;
     return def;
 }
 

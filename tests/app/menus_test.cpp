@@ -112,7 +112,7 @@ TEST(Menus, EveryItemReachesAHandlerOfItsWindow) {
             }
         }
     };
-    check(app::DocumentMenuTree(), &app::Document::HasHandler);
+    check(app::DocumentMenuTree(), &app::DocumentWindow::HasHandler);
     check(app::FrameMenuTree(), &app::Frame::HasHandler);
 }
 

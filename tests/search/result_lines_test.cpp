@@ -71,13 +71,13 @@ TEST(ResultLines, TheCursorMarkerStandsBeforeTheFirstMatchAtOrAfterTheCaret) {
 }
 
 TEST(ResultLines, SummaryTexts) {
-    EXPECT_EQ(search::FindSummaryText(0), "\t*** nothing found");
-    EXPECT_EQ(search::FindSummaryText(1), "\t*** 1 match found");
-    EXPECT_EQ(search::FindSummaryText(3), "\t*** 3 matches found");
-    EXPECT_EQ(search::FindSummaryText(65535), "\t*** 65535 matches found");
-    EXPECT_EQ(search::ReplaceSummaryText(0), "\t*** nothing replaced");
-    EXPECT_EQ(search::ReplaceSummaryText(1), "\t*** 1 match replaced");
-    EXPECT_EQ(search::ReplaceSummaryText(40000), "\t*** 40000 matches replaced");
+    EXPECT_EQ(search::text::FindSummary(0), "\t*** nothing found");
+    EXPECT_EQ(search::text::FindSummary(1), "\t*** 1 match found");
+    EXPECT_EQ(search::text::FindSummary(3), "\t*** 3 matches found");
+    EXPECT_EQ(search::text::FindSummary(65535), "\t*** 65535 matches found");
+    EXPECT_EQ(search::text::ReplaceSummary(0), "\t*** nothing replaced");
+    EXPECT_EQ(search::text::ReplaceSummary(1), "\t*** 1 match replaced");
+    EXPECT_EQ(search::text::ReplaceSummary(40000), "\t*** 40000 matches replaced");
 }
 
 } // namespace

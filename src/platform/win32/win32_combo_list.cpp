@@ -18,7 +18,7 @@ void Win32ComboList::OnCommand(int code) {
 
 void Win32ComboList::AddItem(std::string_view text) {
     if (hwnd_)
-        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CString(text).c_str()));
+        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TextUpToNul(text).c_str()));
 }
 
 int Win32ComboList::Count() const {

@@ -25,7 +25,7 @@ HICON AppIcon(bool small);
 // The text of a window.
 std::string WindowText(HWND hwnd);
 // A string_view as a C string: text after an embedded NUL is dropped, as the system would.
-inline std::string CString(std::string_view text) {
+inline std::string TextUpToNul(std::string_view text) {
     return std::string(text).c_str();
 }
 

@@ -25,7 +25,7 @@ void Win32CommonDialog::Show(bool save) {
     // Room for long paths: the ANSI dialog can return more than MAX_PATH characters.
     char file[4096] = "";
     char title[1024] = "";
-    std::string proposed = CString(fileName);
+    std::string proposed = TextUpToNul(fileName);
     for (int attempt = 0; attempt < 2; ++attempt) {
         proposed.copy(file, sizeof file - 1);
         file[std::min(proposed.size(), sizeof file - 1)] = '\0';

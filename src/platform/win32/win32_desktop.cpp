@@ -34,7 +34,7 @@ bool Win32DesktopServices::IsTopmost(Form& form) {
 }
 
 void Win32DesktopServices::StartProgram(std::string_view commandLine) {
-    std::string line = CString(commandLine);
+    std::string line = TextUpToNul(commandLine);
     if (line.find_first_not_of(" \t") == std::string::npos) throw RuntimeError(5);
     std::vector<char> buffer(line.begin(), line.end());
     buffer.push_back('\0');

@@ -16,7 +16,7 @@ namespace platform::win32 {
 
 thread_local Win32FormCore* Win32FormCore::creating_ = nullptr;
 
-Win32FormCore::Win32FormCore(const FormDef& def) : def_(def), caption_(CString(def.caption)) {}
+Win32FormCore::Win32FormCore(const FormDef& def) : def_(def), caption_(TextUpToNul(def.caption)) {}
 
 Win32FormCore::~Win32FormCore() {
     if (menu_) menu_->RemoveUser(this);
@@ -405,7 +405,7 @@ RECT WindowBounds(HWND hwnd) {
 } // namespace
 
 template <class I> void Win32FormBase<I>::SetCaption(std::string_view caption) {
-    std::string text = CString(caption);
+    std::string text = TextUpToNul(caption);
     // Saving under the same name sets the same caption: repainting the title for it would
     // cost more than the save.
     if (hwnd_ && text == caption_) return;

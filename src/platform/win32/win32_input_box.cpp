@@ -112,7 +112,7 @@ std::string ShowInputBox(HWND owner, std::string_view prompt, std::string_view t
     tmpl.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 217, 7, 56, 14, IDOK, 0x80);
     tmpl.Item(BS_PUSHBUTTON | WS_TABSTOP, 217, 25, 56, 14, IDCANCEL, 0x80);
     tmpl.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 79, 266, 13, kInputBoxEntry, 0x81);
-    InputBoxState state{CString(prompt), CString(title), CString(defaultText)};
+    InputBoxState state{TextUpToNul(prompt), TextUpToNul(title), TextUpToNul(defaultText)};
     INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Get(), owner,
                                              InputBoxProc, reinterpret_cast<LPARAM>(&state));
     return result == IDOK ? state.text : std::string();

@@ -20,7 +20,7 @@ std::string Win32Label::Caption() const {
 }
 
 void Win32Label::SetCaption(std::string_view caption) {
-    if (hwnd_) SetWindowTextA(hwnd_, CString(caption).c_str());
+    if (hwnd_) SetWindowTextA(hwnd_, TextUpToNul(caption).c_str());
 }
 
 } // namespace platform::win32

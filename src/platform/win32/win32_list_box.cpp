@@ -142,7 +142,7 @@ int Win32ListBox::AddItem(std::string_view text) {
         reserved_ = entries_.size() + more;
     }
     LRESULT index =
-        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CString(text).c_str()));
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TextUpToNul(text).c_str()));
     if (index < 0) return -1;
     entries_.insert(entries_.begin() + index, Entry{});
     return static_cast<int>(index);
@@ -173,7 +173,8 @@ void Win32ListBox::SetItem(int index, std::string_view text) {
     int selected = ListIndex();
     HoldRedraw();
     SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
-    SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(CString(text).c_str()));
+    SendMessageA(hwnd_, LB_INSERTSTRING, index,
+                 reinterpret_cast<LPARAM>(TextUpToNul(text).c_str()));
     if (selected == index) SendMessageA(hwnd_, LB_SETCURSEL, index, 0);
 }
 

@@ -89,11 +89,11 @@ std::string Win32Locale::Time(const LocalTime& t) {
 }
 
 std::string Win32Locale::DatePicture(const LocalTime& t, std::string_view picture) {
-    return Date(t, 0, CString(picture).c_str());
+    return Date(t, 0, TextUpToNul(picture).c_str());
 }
 
 std::string Win32Locale::TimePicture(const LocalTime& t, std::string_view picture) {
-    return TimeText(t, CString(picture).c_str());
+    return TimeText(t, TextUpToNul(picture).c_str());
 }
 
 } // namespace platform::win32

@@ -88,8 +88,8 @@ Answer Win32Platform::MsgBox(std::string_view text, int style, std::string_view 
     HWND owner = GetActiveWindow();
     if (!owner)
         if (Win32MdiFrame* frame = Win32MdiFrame::Current()) owner = frame->Hwnd();
-    int answer =
-        MessageBoxA(owner, CString(text).c_str(), CString(title).c_str(), static_cast<UINT>(style));
+    int answer = MessageBoxA(owner, TextUpToNul(text).c_str(), TextUpToNul(title).c_str(),
+                             static_cast<UINT>(style));
     return static_cast<Answer>(answer);
 }
 

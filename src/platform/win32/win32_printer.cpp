@@ -80,7 +80,7 @@ PageMetrics Win32Printer::StartJob(std::string_view title) {
                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                         DEFAULT_QUALITY, pitch, font.name.c_str());
     if (font_) SelectObject(dc_, font_);
-    std::string name = CString(title);
+    std::string name = TextUpToNul(title);
     DOCINFOA doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = name.c_str();

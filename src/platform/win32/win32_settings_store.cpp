@@ -7,7 +7,7 @@ namespace platform::win32 {
 namespace {
 
 std::string KeyPath(std::string_view app, std::string_view section) {
-    return "Software\\Scrivex\\" + CString(app) + "\\" + CString(section);
+    return "Software\\Scrivex\\" + TextUpToNul(app) + "\\" + TextUpToNul(section);
 }
 
 } // namespace
@@ -20,7 +20,7 @@ std::string Win32SettingsStore::Read(std::string_view app, std::string_view sect
         return std::string(defaultValue);
     std::string value{defaultValue};
     DWORD type = 0, size = 0;
-    std::string name = CString(key);
+    std::string name = TextUpToNul(key);
     if (RegQueryValueExA(hkey, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
         type == REG_SZ) {
         std::string buffer(size + 1, '\0');
@@ -38,8 +38,8 @@ void Win32SettingsStore::Write(std::string_view app, std::string_view section, s
     if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE,
                         nullptr, &hkey, nullptr) != ERROR_SUCCESS)
         return;
-    std::string text = CString(value);
-    RegSetValueExA(hkey, CString(key).c_str(), 0, REG_SZ,
+    std::string text = TextUpToNul(value);
+    RegSetValueExA(hkey, TextUpToNul(key).c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>(text.size() + 1));
     RegCloseKey(hkey);
@@ -51,7 +51,7 @@ void Win32SettingsStore::Delete(std::string_view app, std::string_view section,
     if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_WRITE, &hkey) !=
         ERROR_SUCCESS)
         return;
-    RegDeleteValueA(hkey, CString(key).c_str());
+    RegDeleteValueA(hkey, TextUpToNul(key).c_str());
     RegCloseKey(hkey);
 }
 

@@ -276,7 +276,7 @@ std::string Win32StatusBar::PanelText(int panel) const {
 void Win32StatusBar::SetPanelText(int panel, std::string_view text) {
     // Date, time and key panels show what the system says, not the program.
     if (!Valid(panel) || IsAutomatic(panels_[panel - 1].def.style)) return;
-    panels_[panel - 1].text = CString(text);
+    panels_[panel - 1].text = TextUpToNul(text);
     ShowPanel(panel - 1);
     if (panels_[panel - 1].def.size == PanelSize::Contents) LayoutPanels();
 }
@@ -287,7 +287,7 @@ std::string Win32StatusBar::PanelTooltip(int panel) const {
 
 void Win32StatusBar::SetPanelTooltip(int panel, std::string_view text) {
     if (!Valid(panel)) return;
-    panels_[panel - 1].def.tooltip = CString(text);
+    panels_[panel - 1].def.tooltip = TextUpToNul(text);
     UpdateTipAreas();
 }
 

@@ -90,7 +90,7 @@ std::string Win32TextBox::Text() const {
 
 void Win32TextBox::SetText(std::string_view text) {
     // Cut before copying: a file of hundreds of megabytes needs no copy of its own.
-    std::string value = CString(text.substr(0, capacity_));
+    std::string value = TextUpToNul(text.substr(0, capacity_));
     ProgramWrite([&] {
         // A visible edit control redraws and resizes its scroll bars as it takes in a long
         // text, which more than doubles the time of a 64 kB write under Wine. The control is
@@ -148,7 +148,7 @@ std::string Win32TextBox::SelText() const {
 }
 
 void Win32TextBox::SetSelText(std::string_view text) {
-    std::string value = CString(text);
+    std::string value = TextUpToNul(text);
     ProgramWrite([&] {
         ::SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.c_str()));
         ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0);

@@ -30,7 +30,7 @@ NOTIFYICONDATAA Record(const TrayIconRecord& record) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = record.callbackMessage;
     data.hIcon = reinterpret_cast<HICON>(record.icon);
-    std::string tip = CString(record.tip).substr(0, sizeof data.szTip - 1);
+    std::string tip = TextUpToNul(record.tip).substr(0, sizeof data.szTip - 1);
     std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
     return data;
 }
