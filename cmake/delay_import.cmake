@@ -22,14 +22,18 @@ if(CMAKE_SCRIPT_MODE_FILE)
   return()
 endif()
 
-# scrivex_delay_import(<target> <dll name without .dll> ...): links the target to the DLLs
-# through delay-load import libraries where the toolchain can make them, and normally
-# otherwise.
+# scrivex_delay_import(<target> <dll> ...): links the target to the DLLs through delay-load
+# import libraries where the toolchain can make them, and normally otherwise. A DLL is named
+# without .dll, or with its own extension when it has another one (winspool.drv).
 function(scrivex_delay_import target)
-  foreach(dll IN LISTS ARGN)
+  foreach(file IN LISTS ARGN)
+    get_filename_component(dll ${file} NAME_WE)
+    if(NOT file MATCHES "\\.")
+      set(file ${file}.dll)
+    endif()
     if(MSVC)
       target_link_libraries(${target} PUBLIC ${dll})
-      target_link_options(${target} PUBLIC /DELAYLOAD:${dll}.dll)
+      target_link_options(${target} PUBLIC /DELAYLOAD:${file})
       set(need_helper delayimp)
       continue()
     endif()
@@ -45,10 +49,10 @@ function(scrivex_delay_import target)
       OUTPUT ${out}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay
       COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${SCRIVEX_DLLTOOL}
-              -DIMPLIB=${SCRIVEX_IMPLIB_${dll}} -DDLL=${dll}.dll -DOUT=${out}
+              -DIMPLIB=${SCRIVEX_IMPLIB_${dll}} -DDLL=${file} -DOUT=${out}
               -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
       DEPENDS ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
-      COMMENT "Delay-load import library for ${dll}.dll")
+      COMMENT "Delay-load import library for ${file}")
     add_custom_target(${dll}_delay DEPENDS ${out})
     add_dependencies(${target} ${dll}_delay)
     target_link_libraries(${target} PUBLIC ${out})

@@ -87,8 +87,8 @@ void Frame::Form_Load() {
     // The tray window frmPic holds the icon; asking for it makes the window.
     form_->SetIcon(app_.ProgramIcon());
     form_->Move(0, form_->Top(), form_->Width(), form_->Height());
-    // The frame's own Systray command puts the tray icon up.
-    desktop::TraySwitchFrame(app_);
+    // The frame's own Systray command puts the tray icon up, once the frame has painted.
+    desktop::TraySwitchFrameAtStart(app_);
     app_.NewDocument();
     if (core::Document* active = app_.ActiveDocument())
         active->menu().SetChecked("mnuViewShowSystray", true);

@@ -21,12 +21,11 @@ TrayWindow::TrayWindow(core::Program& program) : program_(program) {
     picSystray().onMouseMove = [this](int button, int shift, int x, int y) {
         picSystray_MouseMove(button, shift, x, y);
     };
-    program_.platform.Desktop().Tray().onTaskbarCreated = [this] { TaskbarCreated(); };
     Form_Load();
 }
 
 TrayWindow::~TrayWindow() {
-    program_.platform.Desktop().Tray().onTaskbarCreated = nullptr;
+    if (listening_) program_.platform.Desktop().Tray().onTaskbarCreated = nullptr;
     if (iconUp_) DeleteIcon();
 }
 
@@ -40,9 +39,14 @@ void TrayWindow::Form_Load() {
 }
 
 bool TrayWindow::AddIcon() {
+    *addWaiting_ = false;
     record_ = platform::TrayIconRecord{&picSystray(), 0, kTrayCallbackMessage,
                                        picSystray().DragIcon(), text::TrayTip};
     platform::TrayIcons& tray = program_.platform.Desktop().Tray();
+    // A shell that starts anew forgets the icon. Listening for it from the first add on keeps
+    // the listener's window out of the program's start.
+    if (!listening_) tray.onTaskbarCreated = [this] { TaskbarCreated(); };
+    listening_ = true;
     iconUp_ = false;
     for (int attempt = 0; attempt < kTrayAddAttempts && !iconUp_; ++attempt) {
         ++record_.id;
@@ -52,8 +56,16 @@ bool TrayWindow::AddIcon() {
 }
 
 void TrayWindow::DeleteIcon() {
+    *addWaiting_ = false;
     program_.platform.Desktop().Tray().Delete(record_);
     iconUp_ = false;
+}
+
+void TrayWindow::AddIconWhenIdle() {
+    *addWaiting_ = true;
+    program_.FrameForm().RunWhenIdle([this, waiting = std::weak_ptr<bool>(addWaiting_)] {
+        if (auto still = waiting.lock(); still && *still) AddIcon();
+    });
 }
 
 void TrayWindow::TaskbarCreated() {

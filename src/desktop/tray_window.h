@@ -38,6 +38,9 @@ class TrayWindow : public core::ToolWindow {
     bool AddIcon();
     // Takes the icon of the last add down.
     void DeleteIcon();
+    // Puts the icon up once the frame has painted and waits for input, unless an add or a
+    // delete comes first: at start-up the shell's answer would hold up the first paint.
+    void AddIconWhenIdle();
 
     // Events
     void Form_Load();
@@ -50,6 +53,9 @@ class TrayWindow : public core::ToolWindow {
     std::unique_ptr<platform::Menu> menu_;
     platform::TrayIconRecord record_;
     bool iconUp_ = false;
+    bool listening_ = false; // to the shell's announcement of a new taskbar
+    // Shared with the waiting add, which finds it gone with this window.
+    std::shared_ptr<bool> addWaiting_ = std::make_shared<bool>(false);
 };
 
 } // namespace desktop

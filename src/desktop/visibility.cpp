@@ -56,6 +56,15 @@ void TraySwitchFrame(core::Program& program) {
     ApplyTrayMark(program, on);
 }
 
+void TraySwitchFrameAtStart(core::Program& program) {
+    bool on = !program.FrameMenu().Checked(kSystray);
+    program.FrameMenu().SetChecked(kSystray, on);
+    if (on)
+        Tray(program).AddIconWhenIdle();
+    else
+        Tray(program).DeleteIcon();
+}
+
 void ShowScrivex(core::Program& program) {
     platform::MdiFrame& frame = program.FrameForm();
     frame.SetState(program.LastFrameWindowState());

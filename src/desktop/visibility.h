@@ -15,6 +15,9 @@ namespace desktop {
 void TraySwitch(core::Program& program, core::Document& doc);
 // The frame's Systray item, and the frame's load and unload: toggles the frame's mark only.
 void TraySwitchFrame(core::Program& program);
+// The same at the frame's load, with the icon put up once the frame has painted and waits for
+// input: the shell's answer would hold up the first paint.
+void TraySwitchFrameAtStart(core::Program& program);
 
 // The frame back in its last state other than minimised, with the focus; or minimised.
 void ShowScrivex(core::Program& program);

@@ -152,6 +152,11 @@ class MdiFrame : public Form {
     // repaints the document area once.
     virtual void HoldRedraw(bool hold) = 0;
 
+    // Runs the task once the events waiting now have run, the frame's first paint among them,
+    // and the program waits for input: for start-up work that nothing on the screen waits
+    // for. Tasks still waiting when the frame goes are dropped.
+    virtual void RunWhenIdle(std::function<void()> task) = 0;
+
     // Files or text dropped on the frame's client area outside the document windows.
     std::function<void(const DropData& data)> onDrop;
 };

@@ -12,8 +12,10 @@ class AppTest : public ::testing::Test {
     void Start(const std::string& commandLine = "") {
         platform.commandLine = commandLine;
         app.Start();
-        // The first activation of the frame handles the command line.
+        // The first activation of the frame handles the command line; then the program waits
+        // for input.
         if (platform.frame->onActivate) platform.frame->onActivate();
+        platform.frame->RunIdleTasks();
     }
     fake::FakeForm& frame() { return *platform.frame; }
     core::Document* Active() { return app.ActiveDocument(); }

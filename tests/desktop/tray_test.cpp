@@ -40,6 +40,21 @@ TEST_F(TrayTest, StartPutsTheIconUpFromTheHiddenTrayWindow) {
     EXPECT_EQ(Marks(), (std::vector<bool>{true, true}));
 }
 
+// The icon waits for the program to wait for input; a switch or the exit before then decides.
+TEST(TrayStart, TheIconWaitsForTheProgramToWaitAndASwitchOrTheExitDecidesFirst) {
+    for (int switches : {1, 2, -1}) { // -1: the program ends first
+        fake::FakePlatform p;
+        app::App a(p);
+        a.Start();
+        platform::Menu& menu = a.ActiveDocument()->menu();
+        for (int i = 0; i < switches; ++i)
+            menu.Choose(menu.Find("mnuViewShowSystray"));
+        if (switches < 0) p.frame->Close(platform::UnloadMode::Code);
+        p.frame->RunIdleTasks();
+        EXPECT_EQ(p.desktop.tray.shown.size(), switches == 2 ? 1u : 0u) << switches;
+    }
+}
+
 TEST_F(TrayTest, SystraySwitchKeepsEveryTreeInStepAndTheIconFollows) {
     Start();
     app.NewDocument();

@@ -64,8 +64,17 @@ class FakeForm : public platform::MdiFrame {
     void Arrange(platform::Arrangement arrangement) override;
     void ActivateNextChild() override;
     void HoldRedraw(bool hold) override;
+    void RunWhenIdle(std::function<void()> task) override { idleTasks_.push_back(std::move(task)); }
 
     // Test side.
+    // The program waits for input: the tasks left for then run, and those they leave in turn.
+    void RunIdleTasks() {
+        for (size_t i = 0; i < idleTasks_.size(); ++i) {
+            std::function<void()> task = idleTasks_[i]; // a task may add more
+            task();
+        }
+        idleTasks_.clear();
+    }
     platform::Menu* OwnMenu() const { return menu_; }
     const std::vector<FakeForm*>& Children() const { return children_; } // front: active
     void Activate(FakeForm* child); // the user clicks into a document window
@@ -92,6 +101,7 @@ class FakeForm : public platform::MdiFrame {
     void ChildGone(FakeForm* child);
     void ChildMoved();
     bool redrawHeld_ = false;
+    std::vector<std::function<void()>> idleTasks_;
 
     FakeForm* frame_; // the frame a document window lives in; null for others
     bool isFrame_;

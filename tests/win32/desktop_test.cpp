@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "app/app.h"
 #include "contract/contract_harness.h"
+#include "desktop/tray_window.h"
 #include "harness_support.h"
 #include "platform/errors.h"
 
@@ -61,6 +63,14 @@ TEST(DesktopWin32, TrayIconIsAddedToAndDeletedFromTheNotificationArea) {
     tray.Delete(record);
     EXPECT_FALSE(TrayHas(hwnd, 7));
     tray.Delete(record); // a second delete is harmless
+}
+
+TEST(DesktopWin32, TheProgramsIconIsInTheNotificationAreaOnceItsStartIsOver) {
+    app::App app{win32_test::Platform()};
+    app.Start();
+    app.FrameForm().onActivate = nullptr; // the test's command line names no files
+    HWND hwnd = win32_test::HwndOf(app.tools.Get<desktop::TrayWindow>().picSystray());
+    EXPECT_TRUE(PumpUntil([&] { return TrayHas(hwnd, 1); }));
 }
 
 TEST(DesktopWin32, TheShellsNewTaskbarAnnouncementReachesTheTray) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/win32/win32_windows.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -73,6 +74,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     void Arrange(Arrangement arrangement) override;
     void ActivateNextChild() override;
     void HoldRedraw(bool hold) override;
+    void RunWhenIdle(std::function<void()> task) override;
 
     HWND Client() const { return client_; }
     // Shows the active document's bar, or the frame's own when there is none.
@@ -109,6 +111,7 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
 
   private:
     Win32MdiChild* ActiveChildWindow() const;
+    static void CALLBACK IdleTimerProc(HWND, UINT, UINT_PTR timer, DWORD);
 
     HWND client_ = nullptr;
     std::unique_ptr<DropRegistration> clientDrop_; // the client area takes file drops
@@ -122,6 +125,8 @@ class Win32MdiFrame : public Win32FormBase<MdiFrame> {
     std::vector<Win32MdiChild*> children_;
     int updates_ = 0;           // BeginUpdate calls not yet ended
     bool paintingHeld_ = false; // the client's redraw is off; the bar waits as well
+    std::vector<std::function<void()>> idleTasks_;
+    UINT_PTR idleTimer_ = 0; // a thread timer: due only once nothing else waits
 };
 
 } // namespace platform::win32

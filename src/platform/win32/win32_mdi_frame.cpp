@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/errors.h"
 #include "platform/win32/win32_common.h"
 #include "platform/win32/win32_form_kinds.h"
 #include "platform/win32/win32_menu.h"
@@ -26,6 +27,7 @@ Win32MdiFrame::Win32MdiFrame(const FormDef& def, int showCommand)
 }
 
 Win32MdiFrame::~Win32MdiFrame() {
+    if (idleTimer_) KillTimer(nullptr, idleTimer_);
     for (Win32MdiChild* child : children_)
         child->FrameGone();
     children_.clear();
@@ -123,6 +125,24 @@ int Win32MdiFrame::ShowCommand() {
     int command = showCommand_;
     showCommand_ = SW_SHOW; // the program's own show command is for the first show only
     return command;
+}
+
+void Win32MdiFrame::RunWhenIdle(std::function<void()> task) {
+    idleTasks_.push_back(std::move(task));
+    // A timer's message comes only when no other message waits, paint messages included; the
+    // modal loops of message boxes and menus hand it on as well.
+    if (!idleTimer_) idleTimer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, IdleTimerProc);
+}
+
+void CALLBACK Win32MdiFrame::IdleTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    Win32MdiFrame* frame = Current();
+    if (!frame || frame->idleTimer_ != timer) return;
+    frame->idleTimer_ = 0;
+    std::vector<std::function<void()>> tasks;
+    tasks.swap(frame->idleTasks_);
+    for (const auto& task : tasks)
+        RunEvent(task);
 }
 
 std::unique_ptr<Form> Win32MdiFrame::CreateChild(const FormDef& def) {
